@@ -1,0 +1,11 @@
+#include "controller/main_form.h"
+
+#include <QApplication>
+
+TChessForm::TChessForm(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("ChessForm"));
+    setWindowTitle(QApplication::applicationDisplayName());
+    resize(640, 480);
+}
