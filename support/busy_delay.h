@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+// Delays finer than the system's sleep and timer granularity (piece sliding,
+// the about box animation) are made of calibrated busy work.
+
+// Counts the units of busy work that fit into 500 milliseconds and keeps the
+// count for BusyDelay. Takes half a second.
+void CalibrateDelay();
+
+// Runs milliseconds x count / 500 units of busy work, at least one, and
+// returns how many it ran.
+std::int64_t BusyDelay(std::int64_t milliseconds);
+
+// The kept count; tests set it instead of calibrating against the clock.
+std::int64_t delayCount();
+void setDelayCount(std::int64_t unitsPer500ms);
