@@ -11,6 +11,8 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
   # Qt 6 widgets, print support and their OpenGL headers
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # free fonts whose chess symbols the piece sets are drawn from
+  fonts-freefont-ttf fonts-dejavu-core
   # a virtual display for looking at the program without a screen
   xvfb xauth
 )

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Draws a piece-set picture from a font's chess glyphs: six frames across
+// (pawn, knight, bishop, rook, queen, king), White on the top row and Black
+// below, on pure blue, which the board treats as transparent.
+struct PieceSetStyle {
+    QString fontFile; // a font with the chess symbols U+2654 to U+265F
+    int frameSize = 44; // pixels per frame, square
+    double fill = 0.86; // share of the frame height the tallest piece takes
+};
+
+QImage RenderPieceSet(const PieceSetStyle& style);
+
+// The transparent colour of piece pictures.
+inline constexpr QRgb TransparentBlue = 0xFF0000FF;
