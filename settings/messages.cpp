@@ -1,0 +1,40 @@
+#include "settings/messages.h"
+
+#include "settings/language_file.h"
+
+namespace {
+
+constexpr int firstColourMessage = 2001;
+constexpr int firstPieceMessage = 2003;
+constexpr int lastPieceKind = 6;
+
+} // namespace
+
+QString MessageText(int number)
+{
+    const QString key = QString::number(number);
+    return LanguageValue(QString::fromUtf16(messagesSection), key, QStringLiteral("Mesg #") + key);
+}
+
+QString ColourText(int colour)
+{
+    return colour == 0 || colour == 1 ? MessageText(firstColourMessage + colour) : QString();
+}
+
+QString PieceText(int kind)
+{
+    return kind >= 0 && kind <= lastPieceKind ? MessageText(firstPieceMessage + kind) : QString();
+}
+
+QString ColouredPieceText(int colour, int kind)
+{
+    if (kind == 0) {
+        return PieceText(0);
+    }
+    const QString colourName = ColourText(colour);
+    const QString pieceName = PieceText(kind);
+    if (colourName.isEmpty() || pieceName.isEmpty()) {
+        return {};
+    }
+    return colourName + u' ' + pieceName;
+}
