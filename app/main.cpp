@@ -1,14 +1,15 @@
 #include "controller/main_form.h"
-
-#include <QApplication>
+#include "dialogs/message_dialog.h"
+#include "support/gui/application.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quarvel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Chess Quarvel Educational Computer"));
+    TApplication app(argc, argv);
+    TApplication::setApplicationName(QStringLiteral("quarvel"));
+    TApplication::setApplicationDisplayName(QStringLiteral("Chess Quarvel Educational Computer"));
+    InstallMessageDialogPresenter();
 
     TChessForm mainForm;
     mainForm.show();
-    return QApplication::exec();
+    return TApplication::exec();
 }
