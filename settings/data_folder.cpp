@@ -1,0 +1,3 @@
+#include "settings/data_folder.h"
+
+QString DataDir;
