@@ -52,6 +52,10 @@ protected:
         static int argc = 1;
         static char name[] = "support_gui_tests";
         static char* argv[] = {name, nullptr};
+        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+            && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
         app = std::make_unique<TApplication>(argc, argv);
         TApplication::setApplicationDisplayName(QStringLiteral("Chess Quarvel Educational Computer"));
     }
