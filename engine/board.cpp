@@ -26,6 +26,7 @@ void AddToList(SquareIndex square)
     // more); the guard keeps a bad image from overrunning the list.
     if (last + 1 >= MaxPiecesPerColour) {
         cell = Cell {Empty, White, NoListIndex};
+        Pos.SetupOverflow = true;
         return;
     }
     ++last;
@@ -72,6 +73,7 @@ void BuildPieceLists()
 void SetupEngineBoard(const BoardImage* image)
 {
     ClearBoard();
+    Pos.SetupOverflow = false;
     if (image == nullptr) {
         for (int file = 0; file < 8; ++file) {
             Pos.Board[MakeSquare(file, 0)] = Cell {BackRank[file], White, NoListIndex};

@@ -36,6 +36,7 @@ struct TPosition {
     std::uint8_t SetupStatus;
     int MovesSinceSetup;
     BoardImage StartImage;
+    bool SetupOverflow; // the set-up image held more than 16 pieces of one colour
     EngineMove MoveStackData[MoveStackSize];
     int MoveStackTop;
 

@@ -1,0 +1,12 @@
+#include "engine/opening_library.h"
+
+namespace engine {
+
+bool LibFind()
+{
+    return false;
+}
+
+void LibChoose() { }
+
+} // namespace engine
