@@ -13,7 +13,7 @@ SquareIndex Sq(const char* name)
     return ParseSquareName(name);
 }
 
-TEST(Board, InitialPieceListsFollowTheScanOrder)
+TEST(EngineBoard, InitialPieceListsFollowTheScanOrder)
 {
     SetupEngineBoard(nullptr);
     const char* white[]
@@ -32,7 +32,7 @@ TEST(Board, InitialPieceListsFollowTheScanOrder)
     EXPECT_EQ(Pos.PieceList[Black][8].Square, Sq("h7"));
 }
 
-TEST(Board, InitialPositionGeneratesTwentyMovesInOrder)
+TEST(EngineBoard, InitialPositionGeneratesTwentyMovesInOrder)
 {
     SetBoardFromFen(StartFen);
     ++Pos.MoveStackTop;
@@ -75,7 +75,7 @@ struct MakeCase {
     EngineMove Move;
 };
 
-TEST(Board, MakeThenUnmakeRestoresBoardListsAndIndices)
+TEST(EngineBoard, MakeThenUnmakeRestoresBoardListsAndIndices)
 {
     const MakeCase cases[] = {
         {"quiet", StartFen, {Sq("f3"), Sq("g1"), 0, Knight, Empty}},
@@ -104,7 +104,7 @@ TEST(Board, MakeThenUnmakeRestoresBoardListsAndIndices)
     }
 }
 
-TEST(Board, CapturedPieceKeepsItsListEntry)
+TEST(EngineBoard, CapturedPieceKeepsItsListEntry)
 {
     SetBoardFromFen("4k3/8/8/3p4/4N3/8/8/4K3 w - - 0 1");
     const int victim = Pos.Board[Sq("d5")].Index;
@@ -116,7 +116,7 @@ TEST(Board, CapturedPieceKeepsItsListEntry)
     EXPECT_EQ(Pos.PieceList[Black][victim].Kind, Pawn);
 }
 
-TEST(Board, SquareConversions)
+TEST(EngineBoard, SquareConversions)
 {
     EXPECT_EQ(ToPair(0), (SquarePair {1, 1}));
     EXPECT_EQ(SquareName(0), "a1");
@@ -131,7 +131,7 @@ TEST(Board, SquareConversions)
     EXPECT_EQ(FromPair(SquarePair {0, 0}), 0x88);
 }
 
-TEST(Board, MoveRecordsRoundTripEverySpecialKind)
+TEST(EngineBoard, MoveRecordsRoundTripEverySpecialKind)
 {
     const EngineMove castling {Sq("c1"), Sq("e1"), 1, King, Empty};
     const MoveRecord castlingRecord = ToMoveRecord(castling);
@@ -152,7 +152,7 @@ TEST(Board, MoveRecordsRoundTripEverySpecialKind)
     }
 }
 
-TEST(Board, MoveStackRebaseKeepsTheLastMoveAtMinusOne)
+TEST(EngineBoard, MoveStackRebaseKeepsTheLastMoveAtMinusOne)
 {
     SetBoardFromFen(StartFen);
     const EngineMove first {Sq("e4"), Sq("e2"), 0, Pawn, Empty};

@@ -42,7 +42,7 @@ std::uint8_t CastlingGenerated()
     return bits;
 }
 
-TEST(MoveGeneration, CastlingOnlyWhenEveryConditionHolds)
+TEST(EngineMoveGeneration, CastlingOnlyWhenEveryConditionHolds)
 {
     struct Case {
         const char* Name;
@@ -66,7 +66,7 @@ TEST(MoveGeneration, CastlingOnlyWhenEveryConditionHolds)
     }
 }
 
-TEST(MoveGeneration, NoCastlingAfterKingOrRookReturnsHome)
+TEST(EngineMoveGeneration, NoCastlingAfterKingOrRookReturnsHome)
 {
     SetBoardFromFen("r3k2r/8/8/8/8/8/8/R3K2R w KQkq - 0 1");
     Play("e1", "f1");
@@ -78,7 +78,7 @@ TEST(MoveGeneration, NoCastlingAfterKingOrRookReturnsHome)
     EXPECT_EQ(CastlingGenerated(), CastleLong);
 }
 
-TEST(MoveGeneration, PawnCaptureOntoLastRankGivesFourPromotions)
+TEST(EngineMoveGeneration, PawnCaptureOntoLastRankGivesFourPromotions)
 {
     SetBoardFromFen("3r3k/4P3/8/8/8/8/8/4K3 w - - 0 1");
     std::vector<PieceKind> capturePromotions;
@@ -91,7 +91,7 @@ TEST(MoveGeneration, PawnCaptureOntoLastRankGivesFourPromotions)
     EXPECT_EQ(capturePromotions, (std::vector<PieceKind> {Queen, Rook, Bishop, Knight}));
 }
 
-TEST(MoveGeneration, EnPassantFromSetupTargetOnlyBeforeTheFirstMove)
+TEST(EngineMoveGeneration, EnPassantFromSetupTargetOnlyBeforeTheFirstMove)
 {
     const auto hasEnPassant = [] {
         for (const EngineMove& move : Generate()) {
@@ -117,7 +117,7 @@ TEST(MoveGeneration, EnPassantFromSetupTargetOnlyBeforeTheFirstMove)
     EXPECT_FALSE(hasEnPassant());
 }
 
-TEST(MoveGeneration, CheckMoveFindsTheOneMatchingMove)
+TEST(EngineMoveGeneration, CheckMoveFindsTheOneMatchingMove)
 {
     struct Case {
         const char* Name;
@@ -150,7 +150,7 @@ TEST(MoveGeneration, CheckMoveFindsTheOneMatchingMove)
     }
 }
 
-TEST(DrawRules, ReversibleCountStopsAtPawnMovesAndSetup)
+TEST(EngineDrawRules, ReversibleCountStopsAtPawnMovesAndSetup)
 {
     SetBoardFromFen(StartFen);
     Play("g1", "f3");
@@ -161,7 +161,7 @@ TEST(DrawRules, ReversibleCountStopsAtPawnMovesAndSetup)
     EXPECT_EQ(ReversibleCount(), 1);
 }
 
-TEST(DrawRules, RepetitionFollowsEachPiece)
+TEST(EngineDrawRules, RepetitionFollowsEachPiece)
 {
     SetBoardFromFen(StartFen);
     for (int round = 1; round <= 2; ++round) {
@@ -186,7 +186,7 @@ TEST(DrawRules, RepetitionFollowsEachPiece)
     EXPECT_EQ(RepetitionCount(false), 1);
 }
 
-TEST(DrawRules, MatingMaterial)
+TEST(EngineDrawRules, MatingMaterial)
 {
     struct Case {
         const char* Fen;

@@ -30,7 +30,7 @@ std::string LastMoveText()
     return SquareName(FromPair(record.Origin)) + SquareName(FromPair(record.Destination));
 }
 
-TEST(Search, MateInOneScoresAndStopsAtOnce)
+TEST(EngineSearch, MateInOneScoresAndStopsAtOnce)
 {
     ResetToFen("6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1");
     ThinkTo(DeepestSearch);
@@ -41,7 +41,7 @@ TEST(Search, MateInOneScoresAndStopsAtOnce)
     EXPECT_EQ(GetGameStatus(halfMoves, mateCount), StatusCheckmate);
 }
 
-TEST(Search, NoLegalMoveAtTheRoot)
+TEST(EngineSearch, NoLegalMoveAtTheRoot)
 {
     struct Case {
         const char* Name;
@@ -64,7 +64,7 @@ TEST(Search, NoLegalMoveAtTheRoot)
     }
 }
 
-TEST(Search, OneLegalMoveIsPlayedAfterTheFirstIteration)
+TEST(EngineSearch, OneLegalMoveIsPlayedAfterTheFirstIteration)
 {
     ResetToFen("k7/8/8/8/8/8/1r6/K7 w - - 0 1");
     ThinkTo(DeepestSearch);
@@ -72,7 +72,7 @@ TEST(Search, OneLegalMoveIsPlayedAfterTheFirstIteration)
     EXPECT_EQ(LastMoveText(), "a1b2");
 }
 
-TEST(Search, MateInThreeIsAnnouncedAfterTheFirstMove)
+TEST(EngineSearch, MateInThreeIsAnnouncedAfterTheFirstMove)
 {
     // 1. Kf6 (quiet) and mate on the second move after it.
     ResetToFen("7k/8/8/4K3/8/8/8/R7 w - - 0 1");
@@ -84,7 +84,7 @@ TEST(Search, MateInThreeIsAnnouncedAfterTheFirstMove)
     EXPECT_EQ(halfMoves, 1);
 }
 
-TEST(Search, ReplyCompletingThreefoldRepetitionScoresZero)
+TEST(EngineSearch, ReplyCompletingThreefoldRepetitionScoresZero)
 {
     // Black, a pawn down, has a perpetual check whose replies are forced:
     // Qh4+ Kg1 Qe1+ Kh2. Twice round, then Qh4+ Kg1 repeats a third time.
@@ -100,7 +100,7 @@ TEST(Search, ReplyCompletingThreefoldRepetitionScoresZero)
     EXPECT_EQ(LastMoveText(), "e1h4");
 }
 
-TEST(Search, SameSeedSameSearch)
+TEST(EngineSearch, SameSeedSameSearch)
 {
     const std::uint64_t first = SearchToDepth(BenchPositions[4], 4, 7);
     const std::string firstMove = LastMoveText();
@@ -110,7 +110,7 @@ TEST(Search, SameSeedSameSearch)
 
 // The node count over the bench positions changes only when the search
 // changes; engine_bench prints the same figure.
-TEST(Search, FingerprintIsPinned)
+TEST(EngineSearch, FingerprintIsPinned)
 {
     EXPECT_EQ(SearchFingerprint(), 3780863u);
 }
