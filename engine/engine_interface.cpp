@@ -44,9 +44,10 @@ bool AnyLegalMove()
 {
     ++Pos.MoveStackTop;
     MovGen();
+    const bool inCheck = PlayerInCheck();
     bool found = false;
     for (int i = 0; i < GenBuffer.Count && !found; ++i) {
-        found = !IllegalMove(GenBuffer.Moves[i]);
+        found = !IllegalMoveKnowingCheck(GenBuffer.Moves[i], inCheck);
     }
     --Pos.MoveStackTop;
     return found;
@@ -240,10 +241,11 @@ std::uint8_t FindMoves(const MovePattern& pattern, MoveRecord* list, int max)
     const EngineMove wanted = PatternMove(pattern);
     ++Pos.MoveStackTop;
     MovGen();
+    const bool inCheck = PlayerInCheck();
     int found = 0;
     for (int i = 0; i < GenBuffer.Count; ++i) {
         const EngineMove& move = GenBuffer.Moves[i];
-        if (!Matches(move, wanted) || IllegalMove(move)) {
+        if (!Matches(move, wanted) || IllegalMoveKnowingCheck(move, inCheck)) {
             continue;
         }
         if (found < max) {

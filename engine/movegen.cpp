@@ -273,6 +273,22 @@ bool IllegalMove(const EngineMove& move)
     return attacked;
 }
 
+bool IllegalMoveKnowingCheck(const EngineMove& move, bool inCheck)
+{
+    if (inCheck || move.Piece == King || move.IsEnPassant()) {
+        return IllegalMove(move);
+    }
+    // A piece that leaves no line through its own king cannot uncover an
+    // attack on it, and a king not in check stays out of check.
+    const AttackEntry& line = AttackFor(Pos.KingOf(Pos.Player).Square, move.Old);
+    return (line.Mask & PieceBits[Queen]) != 0 && IllegalMove(move);
+}
+
+bool PlayerInCheck()
+{
+    return SquareAttacked(Pos.Opponent, Pos.KingOf(Pos.Player).Square);
+}
+
 bool IsLegal(const EngineMove& move)
 {
     if (!OnBoard(move.New) || !OnBoard(move.Old)) {

@@ -46,6 +46,11 @@ void GenerateMoves(MoveSink& sink);
 void MovGen();
 const EngineMove& NextMove();
 bool IllegalMove(const EngineMove& move);
+// The same answer as IllegalMove, cheaper when it is known whether Player
+// is in check: then only king moves, en passant and moves off a line
+// through the king need the full test.
+bool IllegalMoveKnowingCheck(const EngineMove& move, bool inCheck);
+bool PlayerInCheck();
 bool IsLegal(const EngineMove& move);
 std::uint8_t CastlingAvailable(Colour colour);
 std::uint8_t CheckMove(const EngineMove& pattern);

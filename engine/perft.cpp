@@ -11,10 +11,11 @@ std::uint64_t PerftFromHere(int depth)
     EngineMove moves[GenBufferSize];
     MoveSink sink {moves, GenBufferSize};
     GenerateMoves(sink);
+    const bool inCheck = PlayerInCheck();
     std::uint64_t leaves = 0;
     for (int i = 0; i < sink.Count; ++i) {
         const EngineMove& move = moves[i];
-        if (IllegalMove(move)) {
+        if (IllegalMoveKnowingCheck(move, inCheck)) {
             continue;
         }
         if (depth == 1) {

@@ -35,11 +35,6 @@ constexpr int MatedScore(int ply)
     return ply * MatePlyStep - MateValue;
 }
 
-bool PlayerInCheck()
-{
-    return SquareAttacked(Pos.Opponent, Pos.KingOf(Pos.Player).Square);
-}
-
 void UpdateKillers(int ply, const EngineMove& move)
 {
     if (!move.IsMove()) {

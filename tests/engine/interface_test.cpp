@@ -3,6 +3,7 @@
 #include "engine/engine_state.h"
 #include "engine/engine_task.h"
 #include "engine/random.h"
+#include "engine/search.h"
 #include "tests/engine/fen.h"
 
 #include <cstring>
@@ -272,6 +273,19 @@ TEST(EngineInterface, MoveNowEndsTheSearch)
     MoveNow();
     EXPECT_EQ(RunWhile(StateThinking, 1), StateIdle);
     EXPECT_EQ(GetSideToMove(), Black);
+}
+
+TEST(EngineInterface, MoveNowWaitsForTheFirstIteration)
+{
+    ResetToFen(Kiwipete);
+    SetMaxDepth(DeepestSearch);
+    StartThinking(Unlimited);
+    MoveNow();
+    EXPECT_EQ(RunWhile(StateThinking, 1), StateIdle);
+    EXPECT_EQ(Search.MaxDepthIter, 1);
+    MoveRecord last;
+    GetLastMove(last);
+    EXPECT_NE(last.Piece, 0);
 }
 
 TEST(EngineInterface, StopThinkingRestoresTheGameExactly)
