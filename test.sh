@@ -32,7 +32,7 @@ if command -v clang++ >/dev/null 2>&1; then
   echo "== fuzzers"
   CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUARVEL_CORE_ONLY=ON -DQUARVEL_FUZZ=ON -DQUARVEL_BENCH=OFF >/dev/null
-  cmake --build build/fuzz
+  cmake --build build/fuzz --target fuzzers
   seconds="${QUARVEL_FUZZ_SECONDS:-15}"
   for fuzzer in build/fuzz/fuzz/*; do
     [ -x "$fuzzer" ] || continue
