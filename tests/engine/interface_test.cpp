@@ -247,11 +247,14 @@ TEST(EngineInterface, ThinkingPlaysAMoveAndKeepsTheBoardBetweenSlices)
     SetMaxDepth(DeepestSearch);
     SeedEngineRandom(3);
     const GameSnapshot before = GameSnapshot::Take();
-    StartThinking(2); // about a tenth of a second
+    StartThinking(Unlimited);
     EXPECT_EQ(GetEngineState(), StateThinking);
     EXPECT_EQ(ContinueThinking(1), StateThinking);
     EXPECT_TRUE(GameSnapshot::Take() == before); // the caller always sees the game position
     EXPECT_EQ(CountMoves(), 33);
+    EXPECT_EQ(ContinueThinking(1), StateThinking);
+    EXPECT_TRUE(GameSnapshot::Take() == before);
+    MoveNow();
     EXPECT_EQ(RunWhile(StateThinking, 1), StateIdle);
     EXPECT_EQ(Pos.MovesSinceSetup, 1);
     EXPECT_EQ(GetSideToMove(), Black);
@@ -347,6 +350,32 @@ TEST(EngineInterface, ThinkingAheadHitContinuesTheSearch)
     EXPECT_EQ(RunWhile(StateThinking, 1), StateIdle);
     EXPECT_EQ(Pos.MovesSinceSetup, 3);
     EXPECT_EQ(GetSideToMove(), Black);
+}
+
+TEST(EngineInterface, StoppingAfterAHitKeepsTheEnteredMove)
+{
+    const EngineMove predicted = ComputerMovesAndPredicts();
+    StartThinkingAhead();
+    EXPECT_EQ(ContinueThinking(1), StateThinkingAhead);
+    ASSERT_EQ(EnterMove(PatternOf(predicted)), CodeDone);
+    StopThinking();
+    EXPECT_EQ(GetEngineState(), StateIdle);
+    EXPECT_EQ(Pos.Stack(Pos.MoveStackTop), predicted);
+    EXPECT_EQ(Pos.MovesSinceSetup, 2);
+    EXPECT_EQ(GetSideToMove(), White);
+    EXPECT_GT(CountMoves(), 0); // the computer is to move in a sound position
+}
+
+TEST(EngineInterface, ClosingWhileThinkingUnwindsTheTask)
+{
+    ResetEngine();
+    SetMaxDepth(DeepestSearch);
+    StartThinking(Unlimited);
+    EXPECT_EQ(ContinueThinking(1), StateThinking);
+    CloseEngine();
+    EXPECT_EQ(GetEngineState(), StateIdle);
+    ResetEngine();
+    EXPECT_EQ(CountMoves(), 20);
 }
 
 TEST(EngineInterface, ThinkingAheadMissEntersTheMove)
