@@ -174,13 +174,15 @@ void TakePrediction()
     }
 }
 
-void HandleSliceAnswer(std::uint16_t answer, bool predictionOff)
+// `predicted` is the reply the search assumed, taken off the board for the
+// slice when `predictionOff`.
+void HandleSliceAnswer(std::uint16_t answer, bool predictionOff, const EngineMove& predicted)
 {
     switch (answer) {
     case MsgMoveEntered:
         Engine.MoveArrived = true;
         Search.Stop = true;
-        if (predictionOff && KeepMove == Pos.Stack(Pos.MoveStackTop + 1)) {
+        if (predictionOff && KeepMove == predicted) {
             TakePrediction();
         }
         break;
@@ -215,7 +217,7 @@ void TimeSliceCheck(int movesMade)
     if (predictionOff) {
         UndoMove(predicted);
     }
-    HandleSliceAnswer(Transfer(MsgSliceUsed), predictionOff);
+    HandleSliceAnswer(Transfer(MsgSliceUsed), predictionOff, predicted);
     if (predictionOff && !PredictionTaken) {
         DoMove(predicted);
     }
