@@ -147,3 +147,25 @@ QString FormatText(const QString& format, std::span<const MessageArg> args)
     }
     return result;
 }
+
+std::optional<std::vector<TPlaceholder>> Placeholders(const QString& format)
+{
+    std::vector<TPlaceholder> found;
+    std::size_t next = 0;
+    for (qsizetype pos = format.indexOf(u'%'); pos >= 0; pos = format.indexOf(u'%', pos)) {
+        if (pos + 1 < format.size() && format.at(pos + 1) == u'%') {
+            pos += 2;
+            continue;
+        }
+        const std::optional<Placeholder> placeholder = readPlaceholder(format, pos);
+        if (!placeholder) {
+            return std::nullopt;
+        }
+        const std::size_t argument
+            = placeholder->index ? static_cast<std::size_t>(*placeholder->index) : next;
+        found.push_back({argument, placeholder->conversion});
+        next = argument + 1;
+        pos = placeholder->end;
+    }
+    return found;
+}

@@ -3,8 +3,10 @@
 #include <QString>
 
 #include <concepts>
+#include <optional>
 #include <span>
 #include <variant>
+#include <vector>
 
 // One argument of a numbered message: a text or an integer.
 using MessageArg = std::variant<QString, qint64>;
@@ -43,3 +45,15 @@ requires(!std::same_as<Integer, char> && !std::same_as<Integer, bool>) MessageAr
 // written; an integer given for %s is written in decimal, a text given for
 // %d is written as it is.
 QString FormatText(const QString& format, std::span<const MessageArg> args);
+
+// One placeholder of a message text: the argument it takes (0-based) and its
+// conversion letter ('s', 'd', 'u' or 'x').
+struct TPlaceholder {
+    std::size_t argument;
+    QChar conversion;
+};
+
+// The placeholders of a message text in order, with the argument each takes
+// by the rules of FormatText; nothing when the text holds a "%" that is
+// neither "%%" nor a readable placeholder (a stray "%" in a translation).
+std::optional<std::vector<TPlaceholder>> Placeholders(const QString& format);

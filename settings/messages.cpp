@@ -1,6 +1,9 @@
 #include "settings/messages.h"
 
+#include <QSet>
+
 #include "settings/language_file.h"
+#include "settings/message_catalog.h"
 
 namespace {
 
@@ -14,6 +17,23 @@ QString MessageText(int number)
 {
     const QString key = QString::number(number);
     return LanguageValue(QString::fromUtf16(messagesSection), key, QStringLiteral("Mesg #") + key);
+}
+
+QString FormatMessageArgs(int number, std::span<const MessageArg> args)
+{
+    if (const TMessageUse* use = FindMessageUse(number)) {
+        QByteArray given;
+        for (const MessageArg& arg : args) {
+            given += std::holds_alternative<QString>(arg) ? 's' : 'd';
+        }
+        static QSet<int> reported;
+        if (given != QByteArrayView(use->args) && !reported.contains(number)) {
+            reported.insert(number);
+            qWarning("Message %d is given arguments (%s) but the catalogue lists (%.*s)", number,
+                given.constData(), static_cast<int>(use->args.size()), use->args.data());
+        }
+    }
+    return FormatText(MessageText(number), args);
 }
 
 QString ColourText(int colour)

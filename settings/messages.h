@@ -5,6 +5,7 @@
 #include "settings/message_format.h"
 
 #include <array>
+#include <span>
 
 // Numbered messages: every user-facing text that is not a built-in caption
 // is the value of its number in the "Messages" section of the language file.
@@ -17,12 +18,18 @@ inline constexpr auto messagesSection = u"Messages";
 // language file is open.
 QString MessageText(int number);
 
+// The text of the message with its placeholders filled from the arguments.
+// Arguments whose kinds differ from the message catalogue's entry are still
+// formatted, and the mismatch is reported once as a warning, because it
+// means a language file cannot have been written for this call.
+QString FormatMessageArgs(int number, std::span<const MessageArg> args);
+
 // The text of the message with its placeholders filled from the arguments,
 // each a text or an integer (see FormatText).
 template <typename... Args> QString FormatMessage(int number, const Args&... args)
 {
     const std::array<MessageArg, sizeof...(Args)> list {ToMessageArg(args)...};
-    return FormatText(MessageText(number), list);
+    return FormatMessageArgs(number, list);
 }
 
 // Names by number: colour 0 White, 1 Black is message 2001 + colour; piece
