@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include "dialogs/form_translation.h"
+
 namespace {
 
 QMessageBox::StandardButton standardButton(TMsgButton button)
@@ -56,6 +58,7 @@ std::unique_ptr<QMessageBox> BuildMessageDialog(const TMessageBoxRequest& reques
         box->setDefaultButton(standardButton(request.buttons.front()));
         box->setEscapeButton(box->button(standardButton(EscapeButton(request.buttons))));
     }
+    TranslateForm(box.get());
     return box;
 }
 
