@@ -89,9 +89,23 @@ void ThinkMove()
     }
 }
 
+// The predicted reply can still be played here: a move taken back since
+// the prediction was made may have changed the position.
+bool PredictionPlayable()
+{
+    const EngineMove& predicted = Engine.HintLine[0];
+    if (!predicted.IsMove()) {
+        return false;
+    }
+    ++Pos.MoveStackTop;
+    const bool playable = IsLegal(predicted) && !IllegalMove(predicted);
+    --Pos.MoveStackTop;
+    return playable;
+}
+
 void ThinkAhead()
 {
-    if (!Engine.HintLine[0].IsMove()) {
+    if (!PredictionPlayable()) {
         return;
     }
     Engine.ThinkingFlag = false;

@@ -413,6 +413,18 @@ TEST(EngineInterface, StoppingThinkingAheadTakesThePredictionBack)
     EXPECT_TRUE(GameSnapshot::Take() == before);
 }
 
+TEST(EngineInterface, StalePredictionIsNotPlayed)
+{
+    ComputerMovesAndPredicts();
+    MoveRecord computerMove;
+    GetLastMove(computerMove);
+    ASSERT_EQ(TakeBackMove(computerMove), CodeDone);
+    const GameSnapshot before = GameSnapshot::Take();
+    StartThinkingAhead(); // the prediction belongs to the position after the move
+    EXPECT_EQ(ContinueThinking(1), StateIdle);
+    EXPECT_TRUE(GameSnapshot::Take() == before);
+}
+
 TEST(EngineInterface, TaskStackHasRoomToSpare)
 {
     ResetToFen("8/2p5/3p4/KP5r/1R3p1k/8/4P1P1/8 w - - 0 1");
