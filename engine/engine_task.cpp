@@ -75,6 +75,8 @@ void ThinkMove()
         Engine.ThinkingFlag = false;
         return;
     }
+    // Only a reply entered during this search may count as arrived.
+    Engine.MoveArrived = false;
     RebaseMoveStack();
     const bool fromLibrary = LibFind();
     Pos.MoveStackTop = 0;
@@ -114,6 +116,7 @@ void ThinkAhead()
         Engine.AheadFlag = false;
         return;
     }
+    Engine.MoveArrived = false;
     RebaseMoveStack();
     const EngineMove predicted = Engine.HintLine[0];
     Pos.Stack(0) = predicted;
