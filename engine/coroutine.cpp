@@ -18,7 +18,7 @@ Coroutine* Starting = nullptr; // makecontext passes no pointer portably
 
 std::uint16_t Coroutine::Start(void (*body)())
 {
-    stack_ = std::make_unique<unsigned char[]>(StackSize);
+    stack_ = std::make_unique_for_overwrite<unsigned char[]>(StackSize);
     std::memset(stack_.get(), StackPaint, StackSize);
     body_ = body;
     finished_ = false;

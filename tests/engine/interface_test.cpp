@@ -217,7 +217,7 @@ TEST(EngineInterface, SetupCheckRefusesImpossibleBoards)
     };
     const Case cases[] = {
         {"initial position", StartFen, true},
-        {"side not to move in check", "4k3/8/8/8/8/8/8/4KR2 w - - 0 1", true},
+        {"side to move in check", "4k3/8/8/8/8/8/8/r3K3 w - - 0 1", true},
         {"opponent's king attacked", "4k3/8/8/8/8/8/8/4R1K1 w - - 0 1", false},
         {"two white kings", "4k3/8/8/8/8/8/8/K3K3 w - - 0 1", false},
         {"pawn on the first rank", "4k3/8/8/8/8/8/8/P3K3 w - - 0 1", false},
