@@ -1,0 +1,439 @@
+#include "engine_program/xboard_session.h"
+
+#include "engine/engine_interface.h"
+#include "engine/engine_state.h"
+#include "engine_program/move_text.h"
+#include "engine_program/tool_commands.h"
+
+#include <algorithm>
+#include <charconv>
+#include <initializer_list>
+
+namespace engine_program {
+
+namespace {
+
+using engine::DeepestSearch;
+// Mates are written as 100000 plus the moves to mate, the form GUIs of
+// this protocol show as a mate announcement.
+constexpr int MateScoreBase = 100000;
+
+bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> words)
+{
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+// Commands that only change settings for later searches: they may be
+// carried out while the engine thinks.
+bool IsSettingCommand(std::string_view word)
+{
+    return IsOneOf(word,
+        {"xboard", "protover", "accepted", "rejected", "random", "computer", "name", "level", "st", "sd",
+            "time", "otim", "post", "nopost", "hard", "easy", "draw", "hint", "bk", ".", "white", "black",
+            "ics", "rating"});
+}
+
+// Commands that change the game: any thinking is abandoned first.
+bool IsGameCommand(std::string_view word)
+{
+    return IsOneOf(
+        word, {"new", "force", "go", "playother", "setboard", "usermove", "undo", "remove", "result"});
+}
+
+bool IsBareMove(const CommandLine& command)
+{
+    return command.Argument.empty() && ParseCoordinateMove(command.Word).has_value();
+}
+
+std::optional<double> ReadDecimal(std::string_view text)
+{
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc {} || end != text.data() + text.size() || value < 0
+        || value > 1e9) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// "5" minutes or "0:30" minutes and seconds.
+std::optional<std::int64_t> ReadPeriodMs(std::string_view text)
+{
+    const std::size_t colon = text.find(':');
+    const std::optional<double> minutes = ReadDecimal(text.substr(0, colon));
+    const std::optional<double> seconds
+        = colon == std::string_view::npos ? std::optional<double>(0) : ReadDecimal(text.substr(colon + 1));
+    if (!minutes || !seconds) {
+        return std::nullopt;
+    }
+    return std::int64_t(*minutes * 60000 + *seconds * 1000);
+}
+
+std::string_view NextWord(std::string_view& text)
+{
+    const CommandLine parts = SplitCommand(text);
+    text = parts.Argument;
+    return parts.Word;
+}
+
+int XboardScore(int value)
+{
+    const int mate = MateInMoves(value);
+    if (mate > 0) {
+        return MateScoreBase + mate;
+    }
+    if (mate < 0) {
+        return -MateScoreBase + mate;
+    }
+    return Centipawns(value);
+}
+
+} // namespace
+
+XboardSession::XboardSession(Output& out)
+    : Out(out)
+{ }
+
+void XboardSession::HandleLine(std::string_view line)
+{
+    const CommandLine command = SplitCommand(line);
+    if (command.Word.empty() || HandleGameCommand(command) || HandleSettingCommand(command)) {
+        return;
+    }
+    HandleOtherCommand(command, line);
+}
+
+bool XboardSession::HandleWhileBusy(std::string_view line)
+{
+    const CommandLine command = SplitCommand(line);
+    const bool ahead = Runner.CurrentMode() == SearchRunner::Mode::ThinkingAhead;
+    if (command.Word == "quit") {
+        Runner.Stop();
+        Quit = true;
+    } else if (command.Word == "?") {
+        Runner.MoveNow();
+    } else if (command.Word == "ping") {
+        // While the engine works on its own move the answer follows the
+        // move; thinking on the opponent's time does not count.
+        if (!ahead) {
+            return false;
+        }
+        HandleLine(line);
+    } else if (ahead && (command.Word == "usermove" || IsBareMove(command))) {
+        MoveWhileThinkingAhead(command.Word == "usermove" ? command.Argument : command.Word);
+    } else if (IsSettingCommand(command.Word) || command.Word.empty()) {
+        HandleLine(line);
+    } else if (ahead || IsGameCommand(command.Word) || IsBareMove(command)) {
+        Runner.Stop();
+        HandleLine(line);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void XboardSession::RefuseLongLine(std::string_view start)
+{
+    Out.Line("Error (line too long): " + std::string(start.substr(0, 40)) + "...");
+}
+
+void XboardSession::InputEnded()
+{
+    InputClosed = true;
+    if (Runner.CurrentMode() == SearchRunner::Mode::ThinkingAhead) {
+        Runner.Stop();
+    }
+}
+
+bool XboardSession::HandleGameCommand(const CommandLine& command)
+{
+    if (!IsGameCommand(command.Word)) {
+        return false;
+    }
+    // While thinking ahead the board is the game's, and an opponent's move
+    // is taken by the search itself; everything else ends that thinking.
+    Runner.Stop();
+    if (command.Word == "new") {
+        NewGame();
+    } else if (command.Word == "force") {
+        Force = true;
+    } else if (command.Word == "go") {
+        Force = false;
+        StartThinking();
+    } else if (command.Word == "playother") {
+        Force = false;
+    } else if (command.Word == "setboard") {
+        SetBoard(command.Argument);
+    } else if (command.Word == "usermove") {
+        UserMove(command.Argument);
+    } else if (command.Word == "undo") {
+        TakeBack(1, command.Word);
+    } else if (command.Word == "remove") {
+        TakeBack(2, command.Word);
+    } else if (command.Word == "result") {
+        GameOver = true;
+    }
+    return true;
+}
+
+bool XboardSession::HandleSettingCommand(const CommandLine& command)
+{
+    const std::string line
+        = std::string(command.Word) + (command.Argument.empty() ? "" : " ") + std::string(command.Argument);
+    if (command.Word == "protover") {
+        Out.Line("feature ping=1 setboard=1 playother=1 usermove=1 time=1 draw=0 sigint=0 sigterm=0 reuse=1 "
+                 "analyze=0 san=0 colors=0 name=0 ics=0 myname=\"Chess Quarvel\" done=1");
+    } else if (command.Word == "ping") {
+        Out.Line("pong " + std::string(command.Argument));
+    } else if (command.Word == "quit") {
+        Runner.Stop();
+        Quit = true;
+    } else if (command.Word == "level") {
+        SetLevel(command.Argument, line);
+    } else if (command.Word == "st") {
+        SetSearchTime(command.Argument, line);
+    } else if (command.Word == "sd") {
+        SetDepth(command.Argument, line);
+    } else if (command.Word == "time") {
+        // Centiseconds on the engine's own clock; a fallen flag may show
+        // as a negative time, which leaves nothing to think with.
+        const bool negative = command.Argument.starts_with('-');
+        const std::optional<double> centiseconds = ReadDecimal(command.Argument.substr(negative ? 1 : 0));
+        if (!centiseconds) {
+            Out.Line("Error (bad argument): " + line);
+        } else {
+            OwnClockMs = negative ? 0 : std::int64_t(*centiseconds * 10);
+        }
+    } else if (command.Word == "post" || command.Word == "nopost") {
+        Post = command.Word == "post";
+    } else if (command.Word == "hard") {
+        Ponder = true;
+    } else if (command.Word == "easy") {
+        Ponder = false;
+        if (Runner.CurrentMode() == SearchRunner::Mode::ThinkingAhead) {
+            Runner.Stop();
+        }
+    } else if (command.Word == "hint") {
+        engine::MoveRecord reply;
+        engine::GetHintMove(reply);
+        if (reply.Piece != engine::Empty && !GameOver) {
+            Out.Line("Hint: " + FormatCoordinateMove(reply));
+        }
+    } else if (command.Word == "?" || IsSettingCommand(command.Word)) {
+        // Moving now is for a search; the other words need no action.
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void XboardSession::HandleOtherCommand(const CommandLine& command, std::string_view line)
+{
+    if (IsBareMove(command)) {
+        UserMove(command.Word);
+        return;
+    }
+    const ToolOutcome tool = RunToolCommand(command, Position, Out);
+    if (!tool.WasTool) {
+        Out.Line("Error (unknown command): " + std::string(command.Word));
+    } else if (!tool.Error.empty()) {
+        Out.Line("Error (" + tool.Error + "): " + std::string(Trim(line)));
+    }
+}
+
+void XboardSession::NewGame()
+{
+    Position.SetStart();
+    Force = false;
+    GameOver = false;
+    MaxDepth = DeepestSearch;
+    OwnClockMs = Control.FixedMs > 0 ? 0 : Control.PeriodMs;
+}
+
+void XboardSession::SetBoard(std::string_view fen)
+{
+    if (!Position.SetFen(fen)) {
+        Out.Line("tellusererror Illegal position");
+        return;
+    }
+    GameOver = false;
+}
+
+void XboardSession::UserMove(std::string_view text)
+{
+    if (GameOver) {
+        Out.Line("Illegal move (game is over): " + std::string(text));
+        return;
+    }
+    if (Position.PlayMove(text) != engine::CodeDone) {
+        Out.Line("Illegal move: " + std::string(text));
+        return;
+    }
+    ClaimResultIfOver();
+    if (!Force) {
+        StartThinking();
+    }
+}
+
+void XboardSession::MoveWhileThinkingAhead(std::string_view text)
+{
+    if (GameOver || CheckCoordinateMove(text).Code != engine::CodeDone) {
+        Out.Line("Illegal move: " + std::string(text));
+        return;
+    }
+    // The engine compares the move with the reply it predicted: the same
+    // one turns the search into the search for the computer's move.
+    Position.PlayMove(text);
+    if (const std::optional<std::string> result = GamePosition::ResultByRule()) {
+        Runner.Stop();
+        Out.Line(*result);
+        GameOver = true;
+        return;
+    }
+    Runner.ContinueAfterEnteredMove(LimitsForNextMove());
+}
+
+void XboardSession::TakeBack(int plies, std::string_view line)
+{
+    if (!Position.TakeBack(plies)) {
+        Out.Line("Error (command not legal now): " + std::string(line));
+        return;
+    }
+    GameOver = GamePosition::ResultByRule().has_value();
+}
+
+void XboardSession::SetLevel(std::string_view argument, std::string_view line)
+{
+    const std::optional<double> moves = ReadDecimal(NextWord(argument));
+    const std::optional<std::int64_t> period = ReadPeriodMs(NextWord(argument));
+    const std::optional<double> increment = ReadDecimal(NextWord(argument));
+    if (!moves || !period || !increment || !argument.empty() || *moves > 10000) {
+        Out.Line("Error (bad argument): " + std::string(line));
+        return;
+    }
+    Control = TimeControl {int(*moves), *period, std::int64_t(*increment * 1000), 0};
+    OwnClockMs = *period;
+}
+
+void XboardSession::SetSearchTime(std::string_view argument, std::string_view line)
+{
+    const std::optional<double> seconds = ReadDecimal(argument);
+    if (!seconds || *seconds <= 0) {
+        Out.Line("Error (bad argument): " + std::string(line));
+        return;
+    }
+    Control.FixedMs = std::int64_t(*seconds * 1000);
+}
+
+void XboardSession::SetDepth(std::string_view argument, std::string_view line)
+{
+    const std::optional<double> depth = ReadDecimal(argument);
+    if (!depth || *depth < 1) {
+        Out.Line("Error (bad argument): " + std::string(line));
+        return;
+    }
+    MaxDepth = int(std::min<double>(*depth, DeepestSearch));
+}
+
+SearchLimits XboardSession::LimitsForNextMove() const
+{
+    ClockState clock;
+    clock.Ply = Position.Ply();
+    if (Control.FixedMs > 0) {
+        clock.Kind = ClockKind::FixedPerMove;
+        clock.FixedMs = Control.FixedMs;
+    } else {
+        clock.RemainingMs = std::max<std::int64_t>(OwnClockMs, 0);
+        clock.IncrementMs = Control.IncrementMs;
+        if (Control.MovesPerPeriod > 0) {
+            const int made = Position.MovesPlayed() / 2;
+            clock.Kind = ClockKind::MovesPerPeriod;
+            clock.MovesPerPeriod = Control.MovesPerPeriod;
+            clock.PeriodMs = Control.PeriodMs;
+            clock.MovesToGo = Control.MovesPerPeriod - made % Control.MovesPerPeriod;
+        } else {
+            clock.Kind = Control.IncrementMs > 0 ? ClockKind::GameIncrement : ClockKind::GameTime;
+        }
+    }
+    SearchLimits limits;
+    limits.BudgetMs = MoveBudgetMs(clock);
+    limits.MaxDepth = MaxDepth;
+    return limits;
+}
+
+void XboardSession::StartThinking()
+{
+    if (GameOver) {
+        return;
+    }
+    ClaimResultIfOver();
+    if (GameOver) {
+        return;
+    }
+    // The library's lines start from the initial position.
+    engine::SetBookPlies(Position.FromInitialPosition() ? -1 : 0);
+    Runner.Start(LimitsForNextMove());
+}
+
+void XboardSession::Step()
+{
+    const bool finished = Runner.Step();
+    if (Post) {
+        ReportProgress(finished);
+    }
+    if (finished) {
+        PlayFoundMove();
+    }
+}
+
+void XboardSession::ReportProgress(bool force)
+{
+    if (const std::optional<SearchProgress> progress = Runner.Progress(force)) {
+        Out.Line(std::to_string(progress->Depth) + " " + std::to_string(XboardScore(progress->Value)) + " "
+            + std::to_string(progress->ElapsedMs / 10) + " " + std::to_string(progress->Nodes) + " "
+            + progress->Line);
+    }
+}
+
+void XboardSession::PlayFoundMove()
+{
+    if (engine::GetEngineState() == engine::StateNoMove) {
+        // Mated or stalemated: the engine keeps that state until it is
+        // set up again.
+        Position.SetUp();
+        ClaimResultIfOver();
+        return;
+    }
+    engine::MoveRecord move;
+    engine::GetLastMove(move);
+    UpdateOwnClock(Runner.ElapsedMs());
+    Position.RecordEngineMove(move);
+    Out.Line("move " + FormatCoordinateMove(move));
+    ClaimResultIfOver();
+    if (Ponder && !Force && !GameOver && !InputClosed) {
+        Runner.StartAhead();
+    }
+}
+
+void XboardSession::UpdateOwnClock(std::int64_t thinkingMs)
+{
+    // Until the GUI sends "time" again the engine keeps its own account.
+    if (Control.FixedMs > 0) {
+        return;
+    }
+    OwnClockMs += Control.IncrementMs - thinkingMs;
+    const int madeAfter = Position.MovesPlayed() / 2 + 1;
+    if (Control.MovesPerPeriod > 0 && madeAfter % Control.MovesPerPeriod == 0) {
+        OwnClockMs += Control.PeriodMs;
+    }
+}
+
+void XboardSession::ClaimResultIfOver()
+{
+    if (const std::optional<std::string> result = GamePosition::ResultByRule()) {
+        Out.Line(*result);
+        GameOver = true;
+    }
+}
+
+} // namespace engine_program
