@@ -237,7 +237,15 @@ bool IsSettingsFile(const QString& path)
         return true;
     }
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(10) == "[Settings]";
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    QByteArray start = file.read(13);
+    // Editors that save UTF-8 may put a byte-order mark in front.
+    if (start.startsWith("\xEF\xBB\xBF")) {
+        start.remove(0, 3);
+    }
+    return start.startsWith("[Settings]");
 }
 
 QString FigureCharMap(const QString& fontName)

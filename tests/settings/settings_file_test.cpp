@@ -295,6 +295,8 @@ TEST_F(SettingsFile_, SwitchingFilesSavesTheCurrentOneFirst)
     EXPECT_TRUE(IsSettingsFile(other));
     writeFile(DataDir + QStringLiteral("saved.txt"), "[Settings]\nVersion=40\n");
     EXPECT_TRUE(IsSettingsFile(DataDir + QStringLiteral("saved.txt")));
+    writeFile(DataDir + QStringLiteral("marked.txt"), "\xEF\xBB\xBF[Settings]\n");
+    EXPECT_TRUE(IsSettingsFile(DataDir + QStringLiteral("marked.txt")));
     writeFile(DataDir + QStringLiteral("game.pgn"), "[Event \"x\"]\n");
     EXPECT_FALSE(IsSettingsFile(DataDir + QStringLiteral("game.pgn")));
 }
