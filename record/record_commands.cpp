@@ -1,0 +1,334 @@
+#include "record/record_commands.h"
+
+#include "engine/engine_interface.h"
+#include "record/notation_reader.h"
+#include "record/notation_writer.h"
+#include "record/ply_text.h"
+#include "record/position_check.h"
+#include "settings/message_box.h"
+#include "settings/options.h"
+
+#include <algorithm>
+
+using namespace engine;
+
+namespace {
+
+// Message numbers this file shows, each with the move text as argument.
+constexpr int MsgCannotUndoMove = 1011;
+constexpr int MsgMoveRefused = 1013;
+constexpr int MsgMoveUnreadable = 1014;
+constexpr int MsgCannotRedoMove = 1015;
+
+bool IsZeroRecord(const MoveRecord& move)
+{
+    return move.Piece == Empty && move.Status == 0;
+}
+
+QString TakeWord(QString& text)
+{
+    text = text.trimmed();
+    qsizetype end = 0;
+    while (end < text.size() && !text[end].isSpace()) {
+        ++end;
+    }
+    QString word = text.left(end);
+    text.remove(0, end);
+    return word;
+}
+
+bool IsResignation(const QString& text, int currentPly)
+{
+    // "1-0" gives up for Black only when Black is to move, "0-1" for White
+    // only when White is.
+    const bool blackToMove = currentPly % 2 == 0;
+    return text.left(6).compare(u"RESIGN", Qt::CaseInsensitive) == 0 || (text == u"1-0" && blackToMove)
+        || (text == u"0-1" && !blackToMove);
+}
+
+bool IsDrawAgreement(const QString& text)
+{
+    return text.left(4).compare(u"DRAW", Qt::CaseInsensitive) == 0 || text == u"1/2-1/2" || text == u"1/2"
+        || text == u".5-.5" || text == u".5";
+}
+
+} // namespace
+
+void TRecordCommands::AddToComment(const QString& text)
+{
+    const QString box = host.CommentText();
+    host.SetCommentText(box.isEmpty() ? text : box + u' ' + text);
+}
+
+void TRecordCommands::StoreComment(bool clear)
+{
+    if (record.CurrentPly < record.StartPly) {
+        record.PreGameComment = host.CommentText();
+    } else {
+        record.EntryFor(record.CurrentPly).Comment = host.CommentText();
+    }
+    if (clear) {
+        host.SetCommentText({});
+    }
+}
+
+QString TRecordCommands::CurrentComment() const
+{
+    return record.CurrentPly < record.StartPly ? record.PreGameComment : record.CommentAt(record.CurrentPly);
+}
+
+void TRecordCommands::ShowCurrentComment()
+{
+    if (host.GameMode() != TGameMode::Loading) {
+        host.SetCommentText(CurrentComment());
+    }
+}
+
+void TRecordCommands::StoreBoard()
+{
+    if (record.CurrentPly >= record.StartPly) {
+        record.EntryFor(record.CurrentPly).Board = record.Board;
+    }
+}
+
+void TRecordCommands::FlipBookmark()
+{
+    if (record.CurrentPly >= record.StartPly) {
+        std::uint8_t& mark = record.EntryFor(record.CurrentPly).Bookmarked;
+        mark = mark ? 0 : 1;
+    }
+    host.RepaintMoveList();
+}
+
+void TRecordCommands::BoardExecuteMove(MoveRecord move)
+{
+    host.StopActiveClock();
+    if (host.GameMode() != TGameMode::Loading) {
+        StoreComment(true);
+    }
+    if (IsZeroRecord(move)) {
+        return;
+    }
+    // The legal moves still belong to the position before the move.
+    if (move.Piece != Empty) {
+        SetDisambiguation(move, record.LegalMoves);
+    }
+    host.MoveAboutToBeRecorded(move);
+    ++record.CurrentPly;
+    if (host.GameMode() != TGameMode::QuickHint) {
+        record.RefreshPosition();
+    }
+    StoreBoard();
+    THistory& entry = record.EntryFor(record.CurrentPly);
+    if (MovesDiffer(entry.Move, move)) {
+        record.Modified = true;
+        record.EndPly = record.CurrentPly + 1;
+        // The comment and bookmark of a move that is replaced do not belong
+        // to the new one.
+        if (!IsZeroRecord(entry.Move)) {
+            entry.Comment.clear();
+            entry.Bookmarked = 0;
+        }
+        entry.Move = move;
+        record.TruncateHistory(record.EndPly - record.StartPly);
+        host.MoveListResized();
+        if (record.StartsFromInitial) {
+            host.LookUpOpening();
+        }
+    }
+    host.MoveExecuted(entry.Move);
+    ShowCurrentComment();
+}
+
+void TRecordCommands::BoardRetractMove(const MoveRecord& move)
+{
+    host.StopActiveClock();
+    if (host.GameMode() != TGameMode::Loading) {
+        StoreComment(true);
+    }
+    if (IsZeroRecord(move)) {
+        return;
+    }
+    --record.CurrentPly;
+    record.RefreshPosition();
+    host.MoveRetracted(move);
+    ShowCurrentComment();
+}
+
+bool TRecordCommands::UndoMove()
+{
+    if (record.CurrentPly < record.StartPly) {
+        return false;
+    }
+    const MoveRecord move = record.MoveAt(record.CurrentPly);
+    if (IsZeroRecord(move)) {
+        return false;
+    }
+    if (!IsPseudoEntry(move) && TakeBackMove(move) != CodeDone) {
+        ErrorMessage(MsgCannotUndoMove, PlyText(record, Options.Notation, record.CurrentPly));
+        host.SetUndoEnabled(false);
+        return false;
+    }
+    BoardRetractMove(move);
+    return true;
+}
+
+bool TRecordCommands::RedoMove()
+{
+    if (record.CurrentPly + 1 >= record.EndPly) {
+        return false;
+    }
+    const int ply = record.CurrentPly + 1;
+    const MoveRecord move = record.MoveAt(ply);
+    if (IsZeroRecord(move)) {
+        return false;
+    }
+    if (!IsPseudoEntry(move)) {
+        MovePattern pattern {
+            move.Piece, move.Origin.File, move.Origin.Rank, move.Destination.File, move.Destination.Rank};
+        if (!CompleteAndEnterMove(pattern)) {
+            ErrorMessage(MsgCannotRedoMove, PlyText(record, Options.Notation, ply));
+            host.SetRedoEnabled(false);
+            return false;
+        }
+    }
+    BoardExecuteMove(move);
+    return true;
+}
+
+void TRecordCommands::GotoMove(int ply)
+{
+    while (record.CurrentPly >= ply) {
+        if (!UndoMove()) {
+            return;
+        }
+    }
+    while (record.CurrentPly < ply - 1) {
+        if (!RedoMove()) {
+            return;
+        }
+    }
+}
+
+void TRecordCommands::RestartGame(int startPly)
+{
+    startPly = std::max(startPly, 0);
+    record.Modified = false;
+    host.GameRestarted();
+    record.ClearHistory();
+    host.SetCommentText({});
+    record.StartPly = startPly;
+    record.EndPly = startPly;
+    record.CurrentPly = startPly - 1;
+    if (host.PlayKind() == TPlayKind::AutoPlay) {
+        host.SetPlayKind(TPlayKind::TwoPlayer);
+    }
+    host.SetGameMode(TGameMode::Stopped);
+    record.DescriptiveInput = false;
+}
+
+bool TRecordCommands::EnterMove(const QString& text)
+{
+    const QString move = text.trimmed();
+    if (move.isEmpty()) {
+        return true;
+    }
+    if (host.GameMode() == TGameMode::Loading) {
+        StoreComment(true);
+    }
+    if (IsResignation(move, record.CurrentPly)) {
+        BoardExecuteMove(ResignationEntry());
+        return true;
+    }
+    if (IsDrawAgreement(move)) {
+        BoardExecuteMove(DrawAgreedEntry());
+        return true;
+    }
+    MovePattern pattern {};
+    const TMoveInput input {record.LegalMoves, record.SideToMove(), record.DescriptiveInput};
+    if (!ParseMoveText(move, input, pattern)) {
+        ErrorMessage(MsgMoveUnreadable, move);
+        return false;
+    }
+    if (host.GameMode() == TGameMode::BoardSetup) {
+        host.SlidePieceInSetup(pattern);
+        return true;
+    }
+    if (!CompleteAndEnterMove(pattern)) {
+        ErrorMessage(MsgMoveRefused, move);
+        return false;
+    }
+    host.AcceptLastMove();
+    return true;
+}
+
+void TRecordCommands::EnterMoveString(const QString& text)
+{
+    const TPlayKind playKind = host.PlayKind();
+    host.SetPlayKind(TPlayKind::TwoPlayer);
+    host.SetGameMode(Options.FastRedo ? TGameMode::QuickReplay : TGameMode::Demonstration);
+    QString rest = text;
+    while (!host.GameOver() && !host.Terminating()) {
+        const QString word = TakeWord(rest);
+        if (word.isEmpty()) {
+            break;
+        }
+        if (TurnIsPly(word)) {
+            continue;
+        }
+        if (!EnterMove(word)) {
+            break;
+        }
+        host.SetCommentText({});
+        if (host.GameMode() == TGameMode::Demonstration) {
+            host.MoveDelayPause();
+        }
+    }
+    host.SetPlayKind(playKind);
+    host.SetGameMode(TGameMode::Playing);
+    host.MoveStringEntered();
+}
+
+bool TRecordCommands::TurnIsPly(const QString& word) const
+{
+    const QString number = QString::number(record.EndPly / 2 + 1);
+    if (word == number) {
+        return true;
+    }
+    return word == number + (record.EndPly % 2 == 0 ? QStringLiteral(".") : QStringLiteral("..."));
+}
+
+bool TRecordCommands::StartFromPosition(const TPositionText& position)
+{
+    if (const int problem
+        = PositionProblem(position.Board, position.State, position.StartPly, Options.ValidateBoard)) {
+        ErrorMessage(problem);
+        return false;
+    }
+    RestartGame(position.StartPly);
+    record.StartFromPosition(&position.Board, &position.State);
+    host.PositionEntered();
+    return true;
+}
+
+bool TRecordCommands::EnterFENPosition(const QString& text)
+{
+    if (text.trimmed().isEmpty()) {
+        RestartGame(0);
+        record.StartFromPosition(nullptr, nullptr);
+        host.PositionEntered();
+        return true;
+    }
+    return StartFromPosition(ReadFEN(text));
+}
+
+bool TRecordCommands::EnterEPDPosition(const QString& text, TEpdExtras& extras)
+{
+    TEpdExtras read;
+    const TPositionText position = ReadEPD(text, read);
+    if (!StartFromPosition(position)) {
+        return false;
+    }
+    extras = read;
+    return true;
+}
