@@ -29,9 +29,10 @@ std::int64_t ScheduleShare(const ClockState& clock)
         return evenShare;
     }
     const std::int64_t average = clock.PeriodMs / clock.MovesPerPeriod;
-    const std::int64_t scheduled = std::min(clock.RemainingMs - (movesLeft - 1) * average, 2 * average);
-    // Behind the schedule: share what is left out evenly instead.
-    return std::max(scheduled, clock.RemainingMs / (movesLeft + 1));
+    // Behind the schedule, what is left is shared out evenly instead.
+    const std::int64_t scheduled
+        = std::max(clock.RemainingMs - (movesLeft - 1) * average, clock.RemainingMs / (movesLeft + 1));
+    return std::min(scheduled, 2 * average);
 }
 
 } // namespace
