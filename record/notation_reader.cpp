@@ -40,16 +40,21 @@ void DropSuffix(QStringView& text, QStringView suffix)
 }
 
 // Takes off check and mate signs, annotation signs, closing brackets and
-// dots, then the "ch", "ep" and "e.p" suffixes.
+// dots, then the "ch", "ep" and "e.p" suffixes. Signs written before a
+// suffix (exd6+ e.p.) go in a second round.
 QStringView StripSuffixes(QStringView text)
 {
     text = text.trimmed();
-    while (!text.isEmpty() && !IsAsciiLetterOrDigit(text.back())) {
-        text.chop(1);
+    qsizetype length = -1;
+    while (length != text.size()) {
+        length = text.size();
+        while (!text.isEmpty() && !IsAsciiLetterOrDigit(text.back())) {
+            text.chop(1);
+        }
+        DropSuffix(text, u"CH");
+        DropSuffix(text, u"EP");
+        DropSuffix(text, u"E.P");
     }
-    DropSuffix(text, u"CH");
-    DropSuffix(text, u"EP");
-    DropSuffix(text, u"E.P");
     return text;
 }
 
