@@ -42,6 +42,23 @@ inline std::vector<std::string> LinesStartingWith(
     return found;
 }
 
+// The blank-separated words of a line.
+inline std::vector<std::string> Words(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::istringstream stream(line);
+    for (std::string word; stream >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+inline bool IsNumber(const std::string& word)
+{
+    const std::size_t start = word.rfind('-', 0) == 0 ? 1 : 0;
+    return word.size() > start && word.find_first_not_of("0123456789", start) == std::string::npos;
+}
+
 inline bool Contains(const std::vector<std::string>& lines, const std::string& line)
 {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
