@@ -309,12 +309,15 @@ bool ParseMoveText(const QString& text, const TMoveInput& input, MovePattern& pa
         input.DescriptiveInput = !wasDescriptive;
     }
     if (promotion != 0) {
-        // Every promotion is listed as a queen first.
-        if (found.Piece != Queen) {
+        // A promotion is matched as the queen one; the piece named must be
+        // one the same pawn move can make (not a queen's move to the last rank).
+        MovePattern promoted = found;
+        promoted.Piece = static_cast<std::uint8_t>(promotion);
+        if (found.Piece != Queen || FindLegalMove(input.LegalMoves, promoted, 0, SpecialPromotion) != 1) {
             input.DescriptiveInput = wasDescriptive;
             return false;
         }
-        found.Piece = static_cast<std::uint8_t>(promotion);
+        found = promoted;
     }
     pattern = found;
     return true;

@@ -27,11 +27,12 @@ protected:
 
 TEST_F(ReaderTable, PromotionsInEverySpelling)
 {
-    Expect("3r4/4P3/8/8/8/8/k7/4K3 w - - 0 1",
+    Expect("3r4/4P3/8/8/8/8/k7/3QK3 w - - 0 1",
         {{"e8=Q", "e7e8q"}, {"e8Q", "e7e8q"}, {"e8(Q)", "e7e8q"}, {"e7e8q", "e7e8q"}, {"e7-e8=Q", "e7e8q"},
             {"e8", "e7e8q"}, {"e8=N", "e7e8n"}, {"e8=kt", "e7e8n"}, {"e8=R+", "e7e8r"}, {"exd8=B", "e7d8b"},
             {"exd8", "e7d8q"}, {"e7xd8N", "e7d8n"}, {"5751", "e7e8q"}, {"5754", "e7e8n"}, {"5741", "e7d8q"},
-            {"P-K8=Q", "e7e8q"}, {"e8=K", ""}, {"e8=P", ""}, {"e8=X", ""}, {"e8=", "e7e8q"}, {"Ke2=Q", ""}});
+            {"P-K8=Q", "e7e8q"}, {"Qd1-d8=N", ""}, {"e8=K", ""}, {"e8=P", ""}, {"e8=X", ""}, {"e8=", "e7e8q"},
+            {"Ke2=Q", ""}});
 }
 
 TEST_F(ReaderTable, PiecesAreFoundByWhatTheTextNames)
