@@ -2,11 +2,14 @@
 #include <QFontDatabase>
 
 #include "controller/main_form.h"
+#include "controller/switches.h"
 #include "dialogs/form_translation.h"
 #include "dialogs/message_dialog.h"
 #include "settings/data_folder.h"
 #include "settings/settings_file.h"
 #include "support/gui/application.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -30,14 +33,20 @@ int main(int argc, char** argv)
     InstallMessageDialogPresenter();
     InstallFormTranslation();
 
+    // The switches choose the application mode, and with it the settings file.
+    const TStartSwitches switches = ReadParamSwitches(TApplication::arguments().mid(1));
     FindDataDir();
-    ReadUserSettings(false);
+    SetCommandLineSquareSize(std::max(switches.SquareSizeOverride, 0));
+    ReadUserSettings(UsesScreenSaverSettings(switches.AppMode));
     RegisterFigurineFont();
 
-    TChessForm mainForm;
+    TChessForm mainForm(switches);
     TranslateForm(&mainForm);
     mainForm.show();
     const int result = TApplication::exec();
-    WriteSettings();
+    // Only ordinary use and the saver configuration keep their settings.
+    if (switches.AppMode == TAppMode::Normal || switches.AppMode == TAppMode::SaverConfig) {
+        WriteSettings();
+    }
     return result;
 }

@@ -1,11 +1,300 @@
 #include "controller/main_form.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWindow>
 
-TChessForm::TChessForm(QWidget* parent)
+#include "controller/working_board.h"
+#include "engine/engine_interface.h"
+#include "settings/options.h"
+#include "settings/window_settings.h"
+#include "support/busy_delay.h"
+#include "support/error_log.h"
+#include "view/controls/clock_face.h"
+
+#include <chrono>
+
+namespace {
+
+constexpr int IdleSleepMs = 500;
+constexpr QSize PreviewSize(214, 160);
+
+std::uint32_t ClockSeed()
+{
+    return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+TClockFace* MakeClock(const QString& name, QWidget* parent)
+{
+    auto* clock = new TClockFace(parent);
+    clock->setObjectName(name);
+    clock->setMinimumSize(64, 64);
+    clock->Reset();
+    return clock;
+}
+
+} // namespace
+
+TChessForm::TChessForm(const TStartSwitches& startSwitches, QWidget* parent)
     : QMainWindow(parent)
+    , switches(startSwitches)
+    , appMode(startSwitches.AppMode)
+    , random(ClockSeed())
 {
     setObjectName(QStringLiteral("ChessForm"));
     setWindowTitle(QApplication::applicationDisplayName());
-    resize(640, 480);
+    FormCreate();
+}
+
+TChessForm::~TChessForm()
+{
+    FormDestroy();
+}
+
+void TChessForm::FormCreate()
+{
+    // The idle handler: run at once while the engine works, twice a second
+    // otherwise, so clocks and status stay current while nothing happens.
+    idleTimer.setObjectName(QStringLiteral("IdleTimer"));
+    connect(&idleTimer, &QTimer::timeout, this, &TChessForm::AppIdle);
+    idleTimer.start(IdleSleepMs);
+    finishTimer.setObjectName(QStringLiteral("FinishTimer"));
+    connect(&finishTimer, &QTimer::timeout, this, &TChessForm::FinishTimerTimer);
+
+    BuildWindow();
+    ApplySwitchesToOptions();
+
+    engine::ResetEngine();
+    InitPlayer(0);
+    engine::GetBoardImage(startBoard);
+    engine::GetPositionState(startState);
+    RefreshBoard();
+
+    // Window placement and the run time belong to the ordinary settings file.
+    if (!UsesScreenSaverSettings(appMode)) {
+        const TWindowSettings stored = ReadWindowSettings(appMode == TAppMode::ViewGame);
+        if (stored.Left != 0 || stored.Top != 0) {
+            move(stored.Left, stored.Top);
+        }
+        if (stored.State == 2 || switches.Maximized) {
+            setWindowState(windowState() | Qt::WindowMaximized);
+        }
+        EnterStoredDirectory(stored);
+        SetFinishTime(switches.RunMinutes.value_or(0));
+        if (stored.RunTime > 0) {
+            SetFinishTime(stored.RunTime);
+        }
+    } else {
+        SetFinishTime(switches.RunMinutes.value_or(0));
+    }
+    SetStrength();
+
+    // The piece animation's short frame delays are calibrated busy work.
+    if (appMode != TAppMode::SaverConfig && delayCount() <= 1) {
+        CalibrateDelay();
+    }
+    AttachPreviewHost();
+    SetFormBorder();
+    if (Debug) {
+        WriteErrorLog(windowTitle() + QStringLiteral(" started."));
+    }
+    if (switches.RotateAtStart) {
+        Options.BoardRotated = true;
+        board->SetRotated(true);
+    }
+    if (appMode == TAppMode::SaverRun) {
+        qApp->installEventFilter(this);
+    }
+    RefreshModeStatus();
+    RefreshCommands();
+}
+
+void TChessForm::ApplySwitchesToOptions()
+{
+    if (switches.Debug) {
+        Debug = true;
+    }
+    // A viewer shows a variation: no clock may end it, and it opens at the end.
+    if (appMode == TAppMode::ViewGame) {
+        Options.TimeLimitType = time_control::NoLimit;
+        Options.DifferentTime = false;
+        Options.OpenToEnd = true;
+    }
+}
+
+void TChessForm::BuildWindow()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    auto* clocks = new QHBoxLayout;
+    whiteClockFace = MakeClock(QStringLiteral("WhiteClockFace"), central);
+    blackClockFace = MakeClock(QStringLiteral("BlackClockFace"), central);
+    gameClockFace = MakeClock(QStringLiteral("GameClockFace"), central);
+    for (TClockFace* clock : {whiteClockFace, blackClockFace}) {
+        connect(clock, &TClockFace::clicked, this, &TChessForm::ClockClick);
+        clocks->addWidget(clock);
+    }
+    clocks->addWidget(gameClockFace);
+    layout->addLayout(clocks);
+
+    // The frozen panel covers the board in the same grid cell.
+    auto* boardArea = new QGridLayout;
+    board = new TWorkingBoard(central);
+    boardArea->addWidget(board, 0, 0);
+    frozenPanel = new QLabel(tr("Game Frozen"), central);
+    frozenPanel->setObjectName(QStringLiteral("FrozenPanel"));
+    frozenPanel->setAlignment(Qt::AlignCenter);
+    frozenPanel->setAutoFillBackground(true);
+    frozenPanel->hide();
+    boardArea->addWidget(frozenPanel, 0, 0);
+    layout->addLayout(boardArea, 1);
+
+    modeLabel = new QLabel(central);
+    modeLabel->setObjectName(QStringLiteral("ModeLabel"));
+    messageLine = new QLabel(central);
+    messageLine->setObjectName(QStringLiteral("MessageMemo"));
+    messageLine->setWordWrap(true);
+    workingLabel = new QLabel(central);
+    workingLabel->setObjectName(QStringLiteral("WorkingLabel"));
+    workingLabel->setWordWrap(true);
+    for (QLabel* label : {modeLabel, messageLine, workingLabel}) {
+        layout->addWidget(label);
+    }
+    setCentralWidget(central);
+    BuildMenus();
+}
+
+void TChessForm::BuildMenus()
+{
+    struct Command {
+        const char* name;
+        const char* caption;
+        void (TChessForm::*run)();
+        QKeySequence key;
+    };
+    const Command game[] = {
+        {"FileNew", "&New Game", &TChessForm::FileNewExecute, QKeySequence::New},
+        {"PlayWhite", "Play &White", &TChessForm::PlayWhiteExecute, {}},
+        {"PlayBlack", "Play &Black", &TChessForm::PlayBlackExecute, {}},
+        {"PlayAuto", "&Auto Play", &TChessForm::PlayAutoExecute, {}},
+        {"PlayBoth", "&Two Players", &TChessForm::PlayBothExecute, {}},
+        {"ComputerMove", "&Computer Move", &TChessForm::ComputerMoveExecute, Qt::CTRL | Qt::Key_M},
+        {"QuickHint", "Quick &Hint", &TChessForm::QuickHintExecute, Qt::CTRL | Qt::Key_H},
+        {"Analyse", "Ana&lyse", &TChessForm::AnalyseExecute, {}},
+        {"StopThinking", "&Stop Thinking", &TChessForm::StopThinkingExecute, Qt::Key_Escape},
+        {"Resign", "&Resign", &TChessForm::ResignExecute, {}},
+        {"OfferDraw", "Offer &Draw", &TChessForm::OfferDrawExecute, {}},
+        {"FreezeGame", "&Freeze Game", &TChessForm::FreezeGameExecute, Qt::Key_Pause},
+        {"FileExit", "E&xit", &TChessForm::ExitExecute, QKeySequence::Quit},
+    };
+    QMenu* menu = menuBar()->addMenu(tr("&Game"));
+    menu->setObjectName(QStringLiteral("GameMenu"));
+    for (const Command& command : game) {
+        QAction* action = menu->addAction(tr(command.caption));
+        action->setObjectName(QLatin1String(command.name));
+        action->setShortcut(command.key);
+        connect(action, &QAction::triggered, this, command.run);
+        if (action->objectName() == u"StopThinking") {
+            stopThinkingAction = action;
+        } else if (action->objectName() == u"FreezeGame") {
+            freezeAction = action;
+            action->setCheckable(true);
+        }
+    }
+}
+
+void TChessForm::SetFormBorder()
+{
+    if (!UsesScreenSaverSettings(appMode)) {
+        if (!Options.ScaleSquares) {
+            setFixedSize(sizeHint());
+        }
+        return;
+    }
+    // The saver roles show the board alone, without frame or menus.
+    Options.MainMenu = false;
+    Options.ShowButtons = 0;
+    menuBar()->hide();
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    if (appMode == TAppMode::SaverPreview) {
+        Options.ScalePieces = true;
+        Options.EdgeSize = 0;
+        Options.ShowPlayers = false;
+        Options.AudioType = 0;
+        if (previewHost == nullptr) {
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            setGeometry(QRect(QPoint(screen.right() - PreviewSize.width(), screen.top()), PreviewSize));
+        }
+    } else {
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    }
+}
+
+// The preview role draws into a small window of the saver settings, given
+// by its X11 window id; the window ends itself when the host goes away.
+void TChessForm::AttachPreviewHost()
+{
+    if (appMode != TAppMode::SaverPreview || switches.PreviewHost == 0) {
+        return;
+    }
+    previewHost = QWindow::fromWinId(static_cast<WId>(switches.PreviewHost));
+    if (previewHost == nullptr) {
+        return;
+    }
+    winId();
+    windowHandle()->setParent(previewHost);
+    setGeometry(QRect(QPoint(0, 0), previewHost->size()));
+}
+
+void TChessForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!activated) {
+        FormShow();
+        // Offscreen and under some window managers the window is never
+        // activated; the first activation's work must still happen once.
+        QTimer::singleShot(0, this, &TChessForm::FormActivate);
+    }
+}
+
+void TChessForm::FormShow()
+{
+    if (appMode == TAppMode::SaverConfig) {
+        // The configuration role has nothing but the options to show.
+        quitWithoutAsking = true;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void TChessForm::FormActivate()
+{
+    if (appMode == TAppMode::SaverPreview) {
+        lower();
+    }
+    if (appMode == TAppMode::SaverRun || appMode == TAppMode::SaverPreview) {
+        PlayAutoExecute();
+    }
+    activated = true;
+}
+
+void TChessForm::FormDestroy()
+{
+    ++busyDepth;
+    if (appMode == TAppMode::SaverRun) {
+        qApp->removeEventFilter(this);
+    }
+    idleTimer.stop();
+    finishTimer.stop();
+    engine::StopThinking();
+    engine::CloseEngine();
+    record.Clear(0);
+    if (Debug) {
+        WriteErrorLog(windowTitle() + QStringLiteral(" finished."));
+    }
 }

@@ -1,0 +1,386 @@
+#include <QAction>
+#include <QLabel>
+
+#include "controller/main_form.h"
+#include "controller/working_board.h"
+#include "engine/engine_interface.h"
+#include "settings/message_box.h"
+#include "settings/message_catalog.h"
+#include "settings/move_delay.h"
+#include "settings/options.h"
+#include "view/controls/clock_face.h"
+
+using namespace engine;
+
+namespace {
+
+constexpr int HintShowMs = 350;
+
+bool StatesMatch(const PositionState& a, const PositionState& b)
+{
+    return a.WhiteCastling == b.WhiteCastling && a.BlackCastling == b.BlackCastling
+        && a.EnPassant == b.EnPassant && a.HalfMoves == b.HalfMoves;
+}
+
+// An en passant square must lie behind a pawn that has just moved two ranks.
+bool EnPassantFits(const BoardImage& board, const PositionState& state, bool blackToMove)
+{
+    const SquarePair target = state.EnPassant;
+    if (target.File == 0) {
+        return true;
+    }
+    if (target.File > 8) {
+        return false;
+    }
+    const int rank = blackToMove ? 3 : 6;
+    const int pawnRank = blackToMove ? 4 : 5;
+    const ImageCell pawn = board.At(target.File, pawnRank);
+    return target.Rank == rank && pawn.Kind == Pawn && pawn.Colour == (blackToMove ? White : Black);
+}
+
+} // namespace
+
+bool TChessForm::InitGame(const BoardImage* board, const PositionState* state)
+{
+    ResetEngine(board, state);
+    record.StartsFromInitial = record.StartPly == 0 && (board == nullptr || ImagesEqual(*board, startBoard))
+        && (state == nullptr || StatesMatch(*state, startState));
+    InitPlayer(record.StartPly);
+    record.Modified = !record.StartsFromInitial;
+    SetStrength();
+    PositionState setup {};
+    GetPositionState(setup);
+    record.StartStatus = setup.Status;
+    if (Options.ValidateBoard && !IsValidSetup()) {
+        ErrorMessage(msg::SetupRejected);
+        return false;
+    }
+    if (!EnPassantFits(record.Board, setup, record.StartPly % 2 == 1)) {
+        ErrorMessage(msg::SetupBadEnPassant);
+        return false;
+    }
+    if (setup.HalfMoves > record.StartPly) {
+        ErrorMessage(msg::SetupBadFiftyMoveCount);
+        return false;
+    }
+    return true;
+}
+
+void TChessForm::InitPlayer(int startPly)
+{
+    if (gameMode != TGameMode::Stopped && gameMode != TGameMode::BoardSetup
+        && gameMode != TGameMode::Analysing) {
+        return;
+    }
+    SetSideToMove(startPly % 2 == 1 ? Black : White);
+    record.Clear(startPly);
+    clockPress = TClockPress::AwaitingPress;
+    record.RefreshPosition();
+    RefreshBoard();
+    RefreshModeStatus();
+    RefreshCommands();
+}
+
+// A new game from ply startPly: the clocks, the game-over flag and the
+// record start again; a self-playing game does not carry over.
+void TChessForm::RestartGame(int startPly)
+{
+    StopActiveTimer();
+    for (TClockFace* clock : {whiteClockFace, blackClockFace, gameClockFace}) {
+        clock->Reset();
+    }
+    activeClock = nullptr;
+    record.Modified = false;
+    record.Clear(startPly);
+    statusLine.clear();
+    statusDetail.clear();
+    lastReportedStatus = lastReportedSide = -1;
+    gameOver = false;
+    if (playKind == TPlayKind::AutoPlay) {
+        playKind = TPlayKind::TwoPlayer;
+    }
+    SetGameMode(TGameMode::Stopped);
+    ShowMessageLine();
+}
+
+void TChessForm::StartupGame()
+{
+    if (gameMode == TGameMode::Stopped) {
+        if (playKind != TPlayKind::TwoPlayer) {
+            playKind = record.StartPly % 2 == 0 ? TPlayKind::UserWhite : TPlayKind::UserBlack;
+        }
+    } else {
+        StopThinking();
+    }
+    ActivateGame();
+}
+
+void TChessForm::ActivateGame()
+{
+    if (gameMode == TGameMode::Playing || gameMode == TGameMode::QuickHint) {
+        ResetFreeze();
+        SetActiveTimer();
+        return;
+    }
+    SetGameMode(TGameMode::Playing);
+    SetStrength();
+}
+
+void TChessForm::SetGameMode(TGameMode mode)
+{
+    gameMode = mode;
+    if ((mode == TGameMode::Playing || mode == TGameMode::QuickHint) && playKind == TPlayKind::Unset) {
+        playKind = TPlayKind::TwoPlayer;
+    }
+    ResetFreeze();
+    RefreshModeStatus();
+    RefreshCommands();
+}
+
+void TChessForm::SetGamePlay(TPlayKind kind)
+{
+    if (gameOver) {
+        return;
+    }
+    if (kind == playKind && (gameMode == TGameMode::Playing || gameMode == TGameMode::QuickHint)) {
+        return;
+    }
+    InitGamePlay(kind);
+    // The user's own side goes to the bottom of the board.
+    if ((kind == TPlayKind::UserWhite && Options.BoardRotated)
+        || (kind == TPlayKind::UserBlack && !Options.BoardRotated)) {
+        Options.BoardRotated = !Options.BoardRotated;
+        board->SetRotated(Options.BoardRotated);
+    }
+}
+
+void TChessForm::InitGamePlay(TPlayKind kind)
+{
+    playKind = kind;
+    if (busyDepth > 0) {
+        return;
+    }
+    ActivateGame();
+    ClockChange();
+    StartNextMove();
+}
+
+bool TChessForm::ComputersTurn() const
+{
+    if (gameMode != TGameMode::Playing && gameMode != TGameMode::QuickHint
+        && gameMode != TGameMode::Analysing) {
+        return false;
+    }
+    const int side = record.SideToMove();
+    return playKind == TPlayKind::AutoPlay || (playKind == TPlayKind::UserWhite && side == Black)
+        || (playKind == TPlayKind::UserBlack && side == White);
+}
+
+void TChessForm::StartNextMove()
+{
+    SetBoardCursorBusy(false);
+    const bool turnsRun = gameMode == TGameMode::Stopped || gameMode == TGameMode::BoardSetup
+        || gameMode == TGameMode::Playing || gameMode == TGameMode::Analysing;
+    if (!turnsRun || gameOver) {
+        return;
+    }
+    if (!Options.AutoPress && clockPress != TClockPress::Pressed) {
+        // The mover's clock runs on until the clock is pressed.
+        StartActiveTimer();
+        return;
+    }
+    if (gameMode != TGameMode::Playing) {
+        SetGameMode(TGameMode::Playing);
+    }
+    SetActiveTimer();
+    clockPress = TClockPress::Running;
+    StopThinking();
+    if (ComputersTurn()) {
+        StartComputerMove();
+    } else if (Options.AllowThinkAhead) {
+        StartThinkingAhead();
+        WakeIdle();
+    }
+    RefreshModeStatus();
+}
+
+void TChessForm::ClockChange()
+{
+    clockPress = TClockPress::Pressed;
+    // The clock-press sound belongs to the sound worker, which does not
+    // exist yet; without AutoPress the press would be heard here.
+}
+
+void TChessForm::ClockClick()
+{
+    if (busyDepth > 0 || gameMode != TGameMode::Playing || Options.AutoPress
+        || clockPress != TClockPress::AwaitingPress) {
+        return;
+    }
+    ClockChange();
+    StartNextMove();
+    RefreshModeStatus();
+}
+
+void TChessForm::AcceptLastMove()
+{
+    TBusy busy(*this);
+    if (stopThinkingEnabled) {
+        MoveDelayPause();
+        if (gameMode != TGameMode::Stopped && gameMode != TGameMode::Demonstration) {
+            SetStopThinkingEnabled(false);
+        }
+    }
+    StopThinking();
+    MoveRecord move = FetchComputerMove();
+    if (gameMode == TGameMode::QuickHint) {
+        AcceptQuickHint(move);
+        return;
+    }
+    if (gameMode == TGameMode::Analysing) {
+        TakeBackMove(move);
+        StopAnalyseMode();
+        return;
+    }
+    if (move.Status == StatusResigns && move.Piece != Empty) {
+        // The computer resigns instead of making the move it found: the
+        // engine takes it back and the record gets the resignation, so the
+        // board and the engine keep the same position.
+        TakeBackMove(move);
+        move = ResignationRecord();
+    }
+    BoardExecuteMove(move);
+    if (clockPress != TClockPress::Pressed) {
+        clockPress = TClockPress::AwaitingPress;
+    } else {
+        ClockChange();
+    }
+    StartNextMove();
+}
+
+// The hint slides in, stays a moment and goes back; the record keeps it
+// after the current ply, so Redo can replay it.
+void TChessForm::AcceptQuickHint(const MoveRecord& move)
+{
+    if (TakeBackMove(move) != CodeDone) {
+        ErrorMessage(msg::CannotUndoMove, CoordinateText(record.MoveAt(record.CurrentPly)));
+    } else {
+        shownImage = std::make_unique<BoardImage>(ImageAfterMove(record.Board, move));
+        BoardExecuteMove(move);
+        StartActiveTimer();
+        RefreshBoard();
+        RefreshPause(HintShowMs);
+        gameMode = TGameMode::QuickReplay;
+        BoardRetractMove(move);
+        shownImage.reset();
+        RefreshBoard();
+    }
+    SetGameMode(TGameMode::Playing);
+    SetActiveTimer();
+    clockPress = TClockPress::Running;
+}
+
+void TChessForm::BoardExecuteMove(const MoveRecord& move)
+{
+    StopActiveTimer();
+    if (move.Piece == Empty && move.Status == 0) {
+        return;
+    }
+    record.Execute(move);
+    // While a hint is shown the engine still holds the position before it.
+    if (gameMode != TGameMode::QuickHint) {
+        record.RefreshPosition();
+    }
+    RefreshBoard();
+    // A hint is only shown: a mate it would give must not end the game.
+    if (gameMode != TGameMode::QuickHint) {
+        ReportGameState(3);
+    }
+}
+
+void TChessForm::BoardRetractMove(const MoveRecord& move)
+{
+    StopActiveTimer();
+    if (move.Piece == Empty && move.Status == 0) {
+        return;
+    }
+    record.Retract();
+    record.RefreshPosition();
+    RefreshBoard();
+}
+
+void TChessForm::ExecutePseudoEntry(const MoveRecord& entry)
+{
+    TBusy busy(*this);
+    BoardExecuteMove(entry);
+}
+
+bool TChessForm::DeclinesDraw() const
+{
+    if (playKind == TPlayKind::TwoPlayer) {
+        return false;
+    }
+    const int toMove = record.SideToMove();
+    if (MaterialOf(1 - toMove) > MaterialOf(toMove)) {
+        return true;
+    }
+    if (record.CurrentPly < record.StartPly) {
+        return true;
+    }
+    if (record.CurrentPly <= 58 && record.StartsFromInitial) {
+        return true;
+    }
+    return record.MoveAt(record.CurrentPly).Value > 10;
+}
+
+int TChessForm::MaterialOf(int colour) const
+{
+    static constexpr int worth[7] = {0, 0, 9, 5, 3, 3, 1};
+    int total = 0;
+    for (const auto& file : record.Board.Cells) {
+        for (const ImageCell& cell : file) {
+            if (cell.Kind != Empty && cell.Kind <= Pawn && cell.Colour == colour) {
+                total += worth[cell.Kind];
+            }
+        }
+    }
+    return total;
+}
+
+void TChessForm::SetFreeze()
+{
+    frozen = true;
+    freezeAction->setChecked(true);
+    StopActiveTimer();
+    frozenPanel->setVisible(Options.FreezeCoversBoard);
+}
+
+void TChessForm::ResetFreeze()
+{
+    const bool wasFrozen = frozen;
+    frozenPanel->hide();
+    freezeAction->setChecked(false);
+    frozen = false;
+    autoFrozen = false;
+    if (wasFrozen && gameMode == TGameMode::Playing) {
+        StartActiveTimer();
+        WakeIdle();
+    }
+}
+
+// A freeze the user made stays: only an unfrozen game in progress is frozen
+// automatically, so restoring the window cannot undo the user's own freeze.
+void TChessForm::DoAutoFreeze()
+{
+    if (gameMode == TGameMode::Playing && !autoFrozen && !frozen) {
+        autoFrozen = true;
+        SetFreeze();
+    }
+}
+
+void TChessForm::UndoAutoFreeze()
+{
+    if (autoFrozen) {
+        ResetFreeze();
+    }
+}

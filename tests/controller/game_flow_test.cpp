@@ -1,0 +1,283 @@
+#include "controller_fixture.h"
+#include "engine/engine_interface.h"
+#include "settings/message_catalog.h"
+#include "settings/messages.h"
+#include "settings/options.h"
+#include "view/controls/clock_face.h"
+
+namespace {
+
+using GameFlow = ControllerTest;
+
+TEST_F(GameFlow, ComputerAgainstItselfPlaysToAResult)
+{
+    Options.SearchDepth = 2;
+    auto form = MakeForm();
+    form->PlayAutoExecute();
+    EXPECT_EQ(form->GameMode(), TGameMode::Playing);
+    ASSERT_TRUE(IdleUntil(
+        *form, [&] { return form->GameOver(); }, 20000));
+    EXPECT_EQ(form->GameMode(), TGameMode::Stopped);
+    // A finished self-play game leaves the board to two players.
+    EXPECT_EQ(form->PlayKind(), TPlayKind::TwoPlayer);
+    EXPECT_GT(form->Record().EndPly, 10);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown.front(), form->StatusDetail());
+    EXPECT_FALSE(form->StatusDetail().isEmpty());
+    EXPECT_FALSE(form->WhiteClockFace()->Running());
+    EXPECT_FALSE(form->BlackClockFace()->Running());
+}
+
+// The user's first move decides the sides; the computer answers, and the
+// user's typed moves mate it.
+TEST_F(GameFlow, UserMatesTheComputerWithTypedMoves)
+{
+    Options.AllowResign = false;
+    auto form = MakeForm();
+    const engine::BoardImage board = Position({"Kg1", "Ra1", "Rb2"}, {"Kh8"});
+    const engine::PositionState state = PlainState();
+    ASSERT_TRUE(form->InitGame(&board, &state));
+    EXPECT_FALSE(form->Record().StartsFromInitial);
+
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("b2b7")));
+    EXPECT_EQ(form->PlayKind(), TPlayKind::UserWhite);
+    EXPECT_EQ(form->ClockPress(), TClockPress::Pressed);
+    EXPECT_EQ(engine::GetEngineState(), engine::StateThinking);
+    ASSERT_TRUE(IdleUntilUsersTurn(*form));
+    ASSERT_EQ(form->Record().CurrentPly, 1);
+    EXPECT_EQ(CoordinateText(form->Record().MoveAt(1)), QStringLiteral("h8g8"));
+
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("a1a8")));
+    EXPECT_TRUE(form->GameOver());
+    EXPECT_EQ(form->Record().Winner, engine::White);
+    EXPECT_EQ(form->StatusDetail(), FormatMessage(msg::StatusCheckmate, ColourText(engine::White)));
+    EXPECT_EQ(shown, QStringList {form->StatusDetail()});
+    // Nothing more is played once the game is over.
+    EXPECT_FALSE(form->EnterMove(QStringLiteral("g1g2")));
+}
+
+// The computer that judges itself lost resigns instead of moving: the
+// record gets the resignation and the engine keeps the position the board shows.
+TEST_F(GameFlow, TheComputerResignsALostPosition)
+{
+    auto form = MakeForm();
+    const engine::BoardImage board = Position({"Kg1", "Ra1", "Rb2"}, {"Kh8"});
+    const engine::PositionState state = PlainState();
+    ASSERT_TRUE(form->InitGame(&board, &state));
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("b2b7")));
+    ASSERT_TRUE(IdleUntil(*form, [&] { return form->GameOver(); }));
+    EXPECT_TRUE(IsPseudoEntry(form->Record().MoveAt(1)));
+    EXPECT_EQ(form->Record().Winner, engine::White);
+    engine::BoardImage engineBoard {};
+    engine::GetBoardImage(engineBoard);
+    EXPECT_TRUE(engine::ImagesEqual(engineBoard, form->Record().Board));
+    EXPECT_EQ(engineBoard.At(8, 8).Kind, engine::King);
+}
+
+TEST_F(GameFlow, RefusedAndUnreadableTypedMovesChangeNothing)
+{
+    auto form = MakeForm();
+    EXPECT_FALSE(form->EnterMove(QStringLiteral("e2e5")));
+    EXPECT_FALSE(form->EnterMove(QStringLiteral("hello")));
+    // "1-0" with White to move would make White the loser of its own win.
+    EXPECT_FALSE(form->EnterMove(QStringLiteral("1-0")));
+    EXPECT_EQ(form->GameMode(), TGameMode::Stopped);
+    EXPECT_EQ(form->Record().EndPly, 0);
+    EXPECT_EQ(shown,
+        (QStringList {FormatMessage(msg::MoveRefused, QStringLiteral("e2e5")),
+            FormatMessage(msg::MoveUnreadable, QStringLiteral("hello"))}));
+}
+
+TEST_F(GameFlow, TwoPlayersAgreeADrawThenOneResigns)
+{
+    auto form = MakeForm();
+    form->PlayBothExecute();
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e2e4")));
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e7e5")));
+    EXPECT_EQ(engine::GetEngineState(), engine::StateIdle);
+    form->OfferDrawExecute();
+    EXPECT_TRUE(form->GameOver());
+    EXPECT_EQ(form->Record().EndPly, 3);
+    EXPECT_EQ(form->StatusDetail(), FormatMessage(msg::StatusDrawAgreed));
+
+    // A finished game is given up without a question.
+    form->FileNewExecute();
+    EXPECT_FALSE(form->GameOver());
+    EXPECT_EQ(form->PlayKind(), TPlayKind::TwoPlayer);
+    EXPECT_EQ(form->Record().EndPly, 0);
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e2e4")));
+    form->ResignExecute();
+    EXPECT_TRUE(form->GameOver());
+    EXPECT_EQ(form->Record().Winner, engine::White);
+    EXPECT_EQ(form->StatusDetail(),
+        FormatMessage(msg::StatusResigned, ColourText(engine::Black), ColourText(engine::White)));
+    EXPECT_EQ(shown.size(), 2);
+}
+
+TEST_F(GameFlow, TheComputerDeclinesAnEarlyDraw)
+{
+    auto form = MakeForm();
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e2e4")));
+    ASSERT_TRUE(IdleUntilUsersTurn(*form));
+    form->OfferDrawExecute();
+    EXPECT_FALSE(form->GameOver());
+    EXPECT_EQ(shown, QStringList {FormatMessage(msg::DrawDeclined)});
+    EXPECT_EQ(form->GameMode(), TGameMode::Playing);
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("d2d4")));
+    EXPECT_TRUE(IdleUntilUsersTurn(*form));
+    EXPECT_EQ(form->Record().EndPly, 4);
+}
+
+// With AllowResign off the computer never resigns, but the user still can.
+TEST_F(GameFlow, TheUsersResignationStandsWhenTheComputerMayNotResign)
+{
+    Options.AllowResign = false;
+    auto form = MakeForm();
+    form->PlayWhiteExecute();
+    form->ResignExecute();
+    EXPECT_TRUE(form->GameOver());
+    EXPECT_EQ(form->Record().Winner, engine::Black);
+}
+
+TEST_F(GameFlow, WithoutAutoPressTheComputerWaitsForTheClock)
+{
+    Options.AutoPress = false;
+    auto form = MakeForm();
+    form->PlayWhiteExecute();
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e2e4")));
+    EXPECT_EQ(form->ClockPress(), TClockPress::AwaitingPress);
+    EXPECT_EQ(engine::GetEngineState(), engine::StateIdle);
+    EXPECT_TRUE(form->WhiteClockFace()->Running());
+    form->AppIdle();
+    EXPECT_EQ(form->Record().EndPly, 1);
+
+    form->ClockClick();
+    EXPECT_EQ(engine::GetEngineState(), engine::StateThinking);
+    EXPECT_FALSE(form->WhiteClockFace()->Running());
+    EXPECT_TRUE(form->BlackClockFace()->Running());
+    ASSERT_TRUE(IdleUntilUsersTurn(*form));
+    // The computer's move presses the clock: the user's turn starts at once.
+    EXPECT_EQ(form->ClockPress(), TClockPress::Running);
+    EXPECT_TRUE(form->WhiteClockFace()->Running());
+}
+
+TEST_F(GameFlow, ComputerMoveFromAStoppedGameGivesTheUserTheOtherSide)
+{
+    auto form = MakeForm();
+    form->ComputerMoveExecute();
+    EXPECT_EQ(form->PlayKind(), TPlayKind::UserBlack);
+    ASSERT_TRUE(IdleUntilUsersTurn(*form));
+    EXPECT_EQ(form->Record().EndPly, 1);
+    EXPECT_EQ(form->Record().SideToMove(), engine::Black);
+}
+
+TEST_F(GameFlow, FreezingStopsTheClockAndTheEngine)
+{
+    auto form = MakeForm();
+    form->PlayBlackExecute();
+    ASSERT_EQ(engine::GetEngineState(), engine::StateThinking);
+    form->FreezeGameExecute();
+    EXPECT_TRUE(form->Frozen());
+    const quint32 before = form->WhiteClockFace()->FullTicks();
+    Advance(5000);
+    form->AppIdle();
+    EXPECT_EQ(form->WhiteClockFace()->FullTicks(), before);
+    EXPECT_EQ(engine::GetEngineState(), engine::StateThinking);
+    EXPECT_EQ(form->Record().EndPly, 0);
+
+    form->FreezeGameExecute();
+    EXPECT_FALSE(form->Frozen());
+    Advance(1000);
+    form->RefreshClocks();
+    EXPECT_GT(form->WhiteClockFace()->FullTicks(), before);
+    EXPECT_TRUE(IdleUntilUsersTurn(*form));
+    EXPECT_EQ(form->Record().EndPly, 1);
+}
+
+TEST_F(GameFlow, MinimizingFreezesOnlyAGameThatIsNotFrozenAlready)
+{
+    Options.FreezeOnMinimize = true;
+    auto form = MakeForm();
+    form->PlayBothExecute();
+    form->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(form->Frozen());
+    EXPECT_TRUE(form->AutoFrozen());
+    form->setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(form->Frozen());
+    EXPECT_TRUE(form->WhiteClockFace()->Running());
+
+    // The user's own freeze survives minimizing and restoring.
+    form->FreezeGameExecute();
+    form->setWindowState(Qt::WindowMinimized);
+    form->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(form->Frozen());
+    EXPECT_FALSE(form->WhiteClockFace()->Running());
+}
+
+TEST_F(GameFlow, QuickHintShowsAMoveAndTakesItBack)
+{
+    auto form = MakeForm();
+    form->PlayWhiteExecute();
+    engine::BoardImage before {};
+    engine::GetBoardImage(before);
+    form->QuickHintExecute();
+    ASSERT_TRUE(IdleUntil(*form, [&] { return form->GameMode() == TGameMode::Playing; }));
+    engine::BoardImage after {};
+    engine::GetBoardImage(after);
+    EXPECT_TRUE(engine::ImagesEqual(before, after));
+    // The hint stays in the record after the current ply, for Redo.
+    EXPECT_EQ(form->Record().CurrentPly, -1);
+    EXPECT_EQ(form->Record().EndPly, 1);
+    EXPECT_NE(form->Record().MoveAt(0).Piece, 0);
+    EXPECT_FALSE(form->GameOver());
+    EXPECT_FALSE(form->ComputersTurn());
+}
+
+TEST_F(GameFlow, AnalysisLeavesTheBoardAndStopReturnsToTheGame)
+{
+    auto form = MakeForm();
+    form->AnalyseExecute();
+    EXPECT_EQ(form->GameMode(), TGameMode::Analysing);
+    for (int i = 0; i < 20; ++i) {
+        form->AppIdle();
+    }
+    EXPECT_EQ(engine::GetEngineState(), engine::StateThinking);
+    EXPECT_GT(engine::GetNodeCount(), 0u);
+    EXPECT_TRUE(form->StopThinkingEnabled());
+    form->StopThinkingExecute();
+    // No play kind was chosen, so the game is stopped again.
+    EXPECT_EQ(form->GameMode(), TGameMode::Stopped);
+    EXPECT_EQ(engine::GetEngineState(), engine::StateIdle);
+    EXPECT_EQ(form->Record().EndPly, 0);
+    EXPECT_TRUE(form->EnterMove(QStringLiteral("e2e4")));
+}
+
+TEST_F(GameFlow, StopThinkingInSelfPlayHandsTheOtherSideToTheUser)
+{
+    Options.SearchDepth = 8;
+    auto form = MakeForm();
+    form->PlayAutoExecute();
+    form->AppIdle();
+    ASSERT_EQ(engine::GetEngineState(), engine::StateThinking);
+    form->StopThinkingExecute();
+    EXPECT_EQ(form->PlayKind(), TPlayKind::UserBlack);
+    ASSERT_TRUE(IdleUntilUsersTurn(*form));
+    EXPECT_EQ(form->Record().EndPly, 1);
+    EXPECT_FALSE(form->ComputersTurn());
+}
+
+TEST_F(GameFlow, TheIdleTimerRunsAtOnceOnlyWhileTheEngineWorks)
+{
+    Options.SearchDepth = 4;
+    auto form = MakeForm();
+    form->AppIdle();
+    EXPECT_EQ(form->IdleTimer().interval(), 500);
+    form->PlayBlackExecute();
+    form->AppIdle();
+    EXPECT_EQ(form->IdleTimer().interval(), 0);
+    ASSERT_TRUE(IdleUntilUsersTurn(*form));
+    form->AppIdle();
+    EXPECT_EQ(form->IdleTimer().interval(), 500);
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "controller_fixture.h"
+#include "settings/message_catalog.h"
+#include "settings/messages.h"
+#include "settings/options.h"
+
+namespace {
+
+using LifeCycle = ControllerTest;
+
+TEST_F(LifeCycle, CloseAsksOnlyForAModifiedGameInProgress)
+{
+    {
+        auto fresh = MakeForm();
+        fresh->show();
+        EXPECT_TRUE(fresh->close());
+        EXPECT_TRUE(shown.isEmpty());
+    }
+    {
+        auto playing = MakeForm();
+        playing->show();
+        playing->PlayBothExecute();
+        ASSERT_TRUE(playing->EnterMove(QStringLiteral("e2e4")));
+        answer = TMsgButton::Cancel;
+        EXPECT_FALSE(playing->close());
+        EXPECT_EQ(shown, QStringList {FormatMessage(msg::DiscardGameOnClose)});
+        EXPECT_EQ(playing->BusyDepth(), 0);
+        answer = TMsgButton::Ok;
+        EXPECT_TRUE(playing->close());
+        // Nothing runs during shutdown.
+        EXPECT_GT(playing->BusyDepth(), 0);
+    }
+    shown.clear();
+    {
+        auto over = MakeForm();
+        over->show();
+        over->PlayBothExecute();
+        ASSERT_TRUE(over->EnterMove(QStringLiteral("e2e4")));
+        over->ResignExecute();
+        shown.clear();
+        EXPECT_TRUE(over->close());
+        EXPECT_TRUE(shown.isEmpty());
+    }
+    {
+        TStartSwitches saver;
+        saver.AppMode = TAppMode::SaverPassword;
+        auto password = MakeForm(saver);
+        password->PlayBothExecute();
+        ASSERT_TRUE(password->EnterMove(QStringLiteral("e2e4")));
+        EXPECT_TRUE(password->OkToCloseForm());
+        EXPECT_EQ(shown.size(), 1);
+        shown.clear();
+        saver.AppMode = TAppMode::SaverRun;
+        auto run = MakeForm(saver);
+        run->PlayBothExecute();
+        ASSERT_TRUE(run->EnterMove(QStringLiteral("e2e4")));
+        EXPECT_TRUE(run->OkToCloseForm());
+        EXPECT_TRUE(shown.isEmpty());
+    }
+}
+
+TEST_F(LifeCycle, RunTimeLimitWarnsAMinuteBeforeAndThenEnds)
+{
+    TStartSwitches switches;
+    switches.RunMinutes = 3;
+    auto form = MakeForm(switches);
+    form->show();
+    EXPECT_EQ(form->FinishTimer().interval(), 60000);
+    Advance(60000);
+    form->FinishTimerTimer();
+    EXPECT_TRUE(shown.isEmpty());
+    Advance(60000);
+    form->FinishTimerTimer();
+    EXPECT_EQ(shown, QStringList {FormatMessage(msg::RunTimeWarning)});
+    EXPECT_TRUE(form->isVisible());
+    Advance(60000);
+    form->PlayBothExecute();
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e2e4")));
+    form->FinishTimerTimer();
+    EXPECT_EQ(shown.last(), FormatMessage(msg::RunTimeOver));
+    EXPECT_TRUE(form->GameOver());
+    EXPECT_FALSE(form->isVisible());
+    // The game in progress ended without a question.
+    EXPECT_EQ(shown.size(), 2);
+}
+
+TEST_F(LifeCycle, TheSaverPlaysItselfUntilTouched)
+{
+    TStartSwitches switches;
+    switches.AppMode = TAppMode::SaverRun;
+    auto form = MakeForm(switches);
+    form->show();
+    form->FormActivate();
+    EXPECT_EQ(form->PlayKind(), TPlayKind::AutoPlay);
+    EXPECT_EQ(form->GameMode(), TGameMode::Playing);
+
+    const auto moveTo = [&form](QPointF at) {
+        QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form.get(), &move);
+    };
+    moveTo({10, 10});
+    EXPECT_TRUE(form->isVisible());
+    moveTo({10, 10});
+    EXPECT_TRUE(form->isVisible());
+    moveTo({40, 10});
+    EXPECT_FALSE(form->isVisible());
+
+    auto again = MakeForm(switches);
+    again->show();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+    QCoreApplication::sendEvent(again.get(), &key);
+    EXPECT_FALSE(again->isVisible());
+    EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST_F(LifeCycle, AViewerHasNoTimeLimit)
+{
+    Options.TimeLimitType = 1;
+    Options.DifferentTime = true;
+    TStartSwitches switches;
+    switches.AppMode = TAppMode::ViewGame;
+    auto form = MakeForm(switches);
+    EXPECT_EQ(Options.TimeLimitType, 0);
+    EXPECT_FALSE(Options.DifferentTime);
+    EXPECT_TRUE(Options.OpenToEnd);
+}
+
+} // namespace
