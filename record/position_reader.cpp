@@ -1,5 +1,6 @@
 #include "record/position_reader.h"
 
+#include "record/text_words.h"
 #include "settings/options.h"
 
 #include <algorithm>
@@ -7,23 +8,6 @@
 using namespace engine;
 
 namespace {
-
-// Takes the next word off the front of the text; words are separated by
-// runs of white space.
-QString TakeWord(QString& text)
-{
-    qsizetype start = 0;
-    while (start < text.size() && text[start].isSpace()) {
-        ++start;
-    }
-    qsizetype end = start;
-    while (end < text.size() && !text[end].isSpace()) {
-        ++end;
-    }
-    QString word = text.mid(start, end - start);
-    text.remove(0, end);
-    return word;
-}
 
 int StandardKindOf(QChar c)
 {

@@ -5,7 +5,9 @@
 #include "record/notation_writer.h"
 #include "record/ply_text.h"
 #include "record/position_check.h"
+#include "record/text_words.h"
 #include "settings/message_box.h"
+#include "settings/messages.h"
 #include "settings/options.h"
 
 #include <algorithm>
@@ -14,27 +16,17 @@ using namespace engine;
 
 namespace {
 
-// Message numbers this file shows, each with the move text as argument.
+// Message numbers this file shows; 1011 to 1015 take the move text.
 constexpr int MsgCannotUndoMove = 1011;
 constexpr int MsgMoveRefused = 1013;
 constexpr int MsgMoveUnreadable = 1014;
 constexpr int MsgCannotRedoMove = 1015;
+// The caption of the comment's message box.
+constexpr int MsgCommentCaption = 2021;
 
 bool IsZeroRecord(const MoveRecord& move)
 {
     return move.Piece == Empty && move.Status == 0;
-}
-
-QString TakeWord(QString& text)
-{
-    text = text.trimmed();
-    qsizetype end = 0;
-    while (end < text.size() && !text[end].isSpace()) {
-        ++end;
-    }
-    QString word = text.left(end);
-    text.remove(0, end);
-    return word;
 }
 
 bool IsResignation(const QString& text, int currentPly)
@@ -98,6 +90,30 @@ void TRecordCommands::FlipBookmark()
         mark = mark ? 0 : 1;
     }
     host.RepaintMoveList();
+}
+
+void TRecordCommands::ShowComment()
+{
+    if (host.CommentText().isEmpty()) {
+        return;
+    }
+    const TGameMode mode = host.GameMode();
+    const bool shown = host.GameOver() || mode == TGameMode::Demonstration;
+    if (shown) {
+        host.ShowCommentBox();
+    }
+    if (shown || (mode == TGameMode::QuickReplay && record.EndPly == 0)) {
+        CommentMessageBox(mode == TGameMode::Demonstration);
+        host.RepaintBoard();
+    }
+}
+
+void TRecordCommands::CommentMessageBox(bool withCancel)
+{
+    if (!host.CommentMessageBox(MessageText(MsgCommentCaption), host.CommentText(), withCancel)
+        && withCancel) {
+        host.SetGameMode(TGameMode::QuickReplay);
+    }
 }
 
 void TRecordCommands::BoardExecuteMove(MoveRecord move)
@@ -227,7 +243,7 @@ void TRecordCommands::RestartGame(int startPly)
     record.DescriptiveInput = false;
 }
 
-bool TRecordCommands::EnterMove(const QString& text)
+bool TRecordCommands::EnterMove(const QString& text, bool standardLetters)
 {
     const QString move = text.trimmed();
     if (move.isEmpty()) {
@@ -245,7 +261,7 @@ bool TRecordCommands::EnterMove(const QString& text)
         return true;
     }
     MovePattern pattern {};
-    const TMoveInput input {record.LegalMoves, record.SideToMove(), record.DescriptiveInput};
+    const TMoveInput input {record.LegalMoves, record.SideToMove(), record.DescriptiveInput, standardLetters};
     if (!ParseMoveText(move, input, pattern)) {
         ErrorMessage(MsgMoveUnreadable, move);
         return false;

@@ -29,6 +29,12 @@ public:
     QString CurrentComment() const;
     void StoreBoard();
     void FlipBookmark();
+    // When the box holds a comment: at the end of a game and during a
+    // demonstration the box is shown and the comment is put in a message
+    // box too (also while a game is opened without moves in quick replay).
+    // Cancelling the message box of a demonstration ends it in quick replay.
+    void ShowComment();
+    void CommentMessageBox(bool withCancel);
 
     // Records a move the engine has made (a pseudo-entry is recorded as it
     // is); a move that differs from the one recorded at its ply cuts the
@@ -49,7 +55,9 @@ public:
 
     // Enters move text: a move, or a resignation or draw. True when taken
     // (or empty); false after message 1014 (unreadable) or 1013 (refused).
-    bool EnterMove(const QString& text);
+    // With standardLetters (PGN) the English piece letters are read
+    // whatever the options say.
+    bool EnterMove(const QString& text, bool standardLetters = false);
     // Enters a blank-separated list of moves; move numbers due next are
     // skipped, and the list stops at the first move that is not taken.
     void EnterMoveString(const QString& text);

@@ -50,6 +50,19 @@ public:
     // A new game has been set up from a position: redraw the board.
     virtual void PositionEntered() { }
 
+    // Showing a comment: the comment box itself, and a message box with the
+    // comment under the caption given, which returns false when its Cancel
+    // button (offered only when withCancel is set) was pressed.
+    virtual void ShowCommentBox() { }
+    virtual bool CommentMessageBox(const QString& caption, const QString& text, bool withCancel)
+    {
+        (void)caption;
+        (void)text;
+        (void)withCancel;
+        return true;
+    }
+    virtual void RepaintBoard() { }
+
     // Replaying a list of moves.
     virtual void MoveDelayPause() { }
     virtual bool Terminating() const { return false; }
