@@ -5,6 +5,7 @@
 #include "engine_program/move_text.h"
 #include "engine_program/time_budget.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace engine_program {
@@ -95,6 +96,16 @@ void SearchRunner::MoveNow()
     if (Running == Mode::Thinking) {
         Limits.Infinite = false;
         engine::MoveNow();
+    }
+}
+
+void SearchRunner::LimitTime(std::int64_t budgetMs)
+{
+    // The engine's move timer was set when the search started; the
+    // wall-clock check in Step ends the search instead.
+    if (Running == Mode::Thinking) {
+        Limits.Infinite = false;
+        Limits.BudgetMs = std::max<std::int64_t>(budgetMs - OverrunMs, 0) + ElapsedMs();
     }
 }
 

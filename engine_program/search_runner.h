@@ -47,6 +47,8 @@ public:
     // Plays the best move found so far at the next check (the first
     // iteration always completes).
     void MoveNow();
+    // Gives a search without a time limit one from now on.
+    void LimitTime(std::int64_t budgetMs);
     // Abandons any thinking without a move.
     void Stop();
 

@@ -48,6 +48,7 @@ struct GoParameters {
     int Depth = 0;
     std::int64_t MoveTime = -1;
     bool Infinite = false;
+    bool Ponder = false;
 };
 
 GoParameters ParseGo(std::string_view argument)
@@ -57,6 +58,7 @@ GoParameters ParseGo(std::string_view argument)
         const std::string_view word = NextWord(argument);
         if (word == "infinite" || word == "ponder") {
             go.Infinite = true;
+            go.Ponder = go.Ponder || word == "ponder";
             continue;
         }
         // Every other word of interest carries a number; words this engine
@@ -163,8 +165,14 @@ bool UciSession::HandleWhileBusy(std::string_view line)
         Quit = true;
     } else if (command.Word == "isready") {
         Out.Line("readyok");
-    } else if (command.Word == "ponderhit" || command.Word == "debug" || command.Word.empty()) {
-        // No pondering: the search simply goes on.
+    } else if (command.Word == "ponderhit") {
+        // The engine offers no pondering, but a GUI that ponders anyway
+        // gets its move within the clock it sent with "go ponder".
+        if (PonderBudgetMs >= 0) {
+            Infinite = false;
+            Runner.LimitTime(PonderBudgetMs);
+        }
+    } else if (command.Word == "debug" || command.Word.empty()) {
     } else {
         return false;
     }
@@ -253,6 +261,7 @@ void UciSession::Go(std::string_view argument)
         limits.BudgetMs = 0;
     }
     Infinite = limits.Infinite;
+    PonderBudgetMs = go.Ponder && clock.Kind != ClockKind::None ? MoveBudgetMs(clock) : Unlimited;
     Position.SetUp();
     engine::SetBookPlies(OwnBook && Position.FromInitialPosition() ? -1 : 0);
     Runner.Start(limits);

@@ -42,6 +42,7 @@ private:
     // ends by itself; the answer waits here.
     bool Infinite = false;
     std::string HeldBestMove;
+    std::int64_t PonderBudgetMs = -1; // the time for the move after "ponderhit"
 };
 
 } // namespace engine_program

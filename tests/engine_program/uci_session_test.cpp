@@ -1,6 +1,7 @@
 #include "engine/fen.h"
 #include "engine_program/game_position.h"
 #include "engine_program/move_text.h"
+#include "engine_program/uci_session.h"
 #include "tests/engine_program/session_script.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +111,28 @@ TEST(UciSession, InfiniteSearchAnswersOnlyAfterStop)
     out = RunScript({"uci", "position startpos", "go infinite", "quit", "isready"});
     EXPECT_TRUE(LinesStartingWith(out, "bestmove").empty());
     EXPECT_FALSE(Contains(out, "readyok"));
+}
+
+// The engine does not offer pondering, but a GUI that ponders anyway gets
+// its move within the clock it sent once the ponder move is played.
+TEST(UciSession, PonderHitTurnsTheSearchIntoATimedOne)
+{
+    std::ostringstream stream;
+    Output out(stream);
+    UciSession session(out);
+    session.HandleLine("position startpos moves e2e4 e7e5");
+    session.HandleLine("go ponder wtime 1000 btime 1000");
+    for (int slice = 0; slice < 5; ++slice) {
+        session.Step();
+    }
+    ASSERT_TRUE(session.Busy());
+    ASSERT_TRUE(session.HandleWhileBusy("ponderhit"));
+    // An infinite search would use up all these slices (about a minute).
+    for (int slice = 0; slice < 1000 && session.Busy(); ++slice) {
+        session.Step();
+    }
+    EXPECT_FALSE(session.Busy());
+    EXPECT_EQ(LinesStartingWith(SplitLines(stream.str()), "bestmove ").size(), 1u);
 }
 
 // The engine plays its move on its own board; a second "go" without a
