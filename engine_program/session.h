@@ -3,6 +3,7 @@
 // search one slice at a time while the session is busy.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -53,5 +54,9 @@ struct CommandLine {
 };
 CommandLine SplitCommand(std::string_view line);
 std::string_view Trim(std::string_view text);
+// The first blank-separated word of `text`, which is left with the rest.
+std::string_view NextWord(std::string_view& text);
+// A plain non-negative decimal number ("5", "0.5"), nothing otherwise.
+std::optional<double> ReadDecimal(std::string_view text);
 
 } // namespace engine_program

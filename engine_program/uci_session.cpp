@@ -33,14 +33,6 @@ std::optional<std::int64_t> ReadNumber(std::string_view text)
     return value;
 }
 
-// The blank-separated word after `text` has been read up to its start.
-std::string_view NextWord(std::string_view& text)
-{
-    const CommandLine parts = SplitCommand(text);
-    text = parts.Argument;
-    return parts.Word;
-}
-
 struct GoParameters {
     std::int64_t Time[2] = {-1, -1};
     std::int64_t Increment[2] = {0, 0};

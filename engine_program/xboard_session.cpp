@@ -6,7 +6,6 @@
 #include "engine_program/tool_commands.h"
 
 #include <algorithm>
-#include <charconv>
 #include <initializer_list>
 
 namespace engine_program {
@@ -43,37 +42,6 @@ bool IsGameCommand(std::string_view word)
 bool IsBareMove(const CommandLine& command)
 {
     return command.Argument.empty() && ParseCoordinateMove(command.Word).has_value();
-}
-
-std::optional<double> ReadDecimal(std::string_view text)
-{
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc {} || end != text.data() + text.size() || value < 0
-        || value > 1e9) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// "5" minutes or "0:30" minutes and seconds.
-std::optional<std::int64_t> ReadPeriodMs(std::string_view text)
-{
-    const std::size_t colon = text.find(':');
-    const std::optional<double> minutes = ReadDecimal(text.substr(0, colon));
-    const std::optional<double> seconds
-        = colon == std::string_view::npos ? std::optional<double>(0) : ReadDecimal(text.substr(colon + 1));
-    if (!minutes || !seconds) {
-        return std::nullopt;
-    }
-    return std::int64_t(*minutes * 60000 + *seconds * 1000);
-}
-
-std::string_view NextWord(std::string_view& text)
-{
-    const CommandLine parts = SplitCommand(text);
-    text = parts.Argument;
-    return parts.Word;
 }
 
 int XboardScore(int value)
@@ -188,21 +156,17 @@ bool XboardSession::HandleSettingCommand(const CommandLine& command)
     } else if (command.Word == "quit") {
         Runner.Stop();
         Quit = true;
-    } else if (command.Word == "level") {
-        SetLevel(command.Argument, line);
-    } else if (command.Word == "st") {
-        SetSearchTime(command.Argument, line);
+    } else if (command.Word == "level" || command.Word == "st") {
+        const bool set = command.Word == "level" ? Clock.SetLevel(command.Argument)
+                                                 : Clock.SetSecondsPerMove(command.Argument);
+        if (!set) {
+            Out.Line("Error (bad argument): " + line);
+        }
     } else if (command.Word == "sd") {
         SetDepth(command.Argument, line);
     } else if (command.Word == "time") {
-        // Centiseconds on the engine's own clock; a fallen flag may show
-        // as a negative time, which leaves nothing to think with.
-        const bool negative = command.Argument.starts_with('-');
-        const std::optional<double> centiseconds = ReadDecimal(command.Argument.substr(negative ? 1 : 0));
-        if (!centiseconds) {
+        if (!Clock.SetRemaining(command.Argument)) {
             Out.Line("Error (bad argument): " + line);
-        } else {
-            OwnClockMs = negative ? 0 : std::int64_t(*centiseconds * 10);
         }
     } else if (command.Word == "post" || command.Word == "nopost") {
         Post = command.Word == "post";
@@ -247,7 +211,7 @@ void XboardSession::NewGame()
     Force = false;
     GameOver = false;
     MaxDepth = DeepestSearch;
-    OwnClockMs = Control.FixedMs > 0 ? 0 : Control.PeriodMs;
+    Clock.NewGame();
 }
 
 void XboardSession::SetBoard(std::string_view fen)
@@ -302,29 +266,6 @@ void XboardSession::TakeBack(int plies, std::string_view line)
     GameOver = GamePosition::ResultByRule().has_value();
 }
 
-void XboardSession::SetLevel(std::string_view argument, std::string_view line)
-{
-    const std::optional<double> moves = ReadDecimal(NextWord(argument));
-    const std::optional<std::int64_t> period = ReadPeriodMs(NextWord(argument));
-    const std::optional<double> increment = ReadDecimal(NextWord(argument));
-    if (!moves || !period || !increment || !argument.empty() || *moves > 10000) {
-        Out.Line("Error (bad argument): " + std::string(line));
-        return;
-    }
-    Control = TimeControl {int(*moves), *period, std::int64_t(*increment * 1000), 0};
-    OwnClockMs = *period;
-}
-
-void XboardSession::SetSearchTime(std::string_view argument, std::string_view line)
-{
-    const std::optional<double> seconds = ReadDecimal(argument);
-    if (!seconds || *seconds <= 0) {
-        Out.Line("Error (bad argument): " + std::string(line));
-        return;
-    }
-    Control.FixedMs = std::int64_t(*seconds * 1000);
-}
-
 void XboardSession::SetDepth(std::string_view argument, std::string_view line)
 {
     const std::optional<double> depth = ReadDecimal(argument);
@@ -337,26 +278,8 @@ void XboardSession::SetDepth(std::string_view argument, std::string_view line)
 
 SearchLimits XboardSession::LimitsForNextMove() const
 {
-    ClockState clock;
-    clock.Ply = Position.Ply();
-    if (Control.FixedMs > 0) {
-        clock.Kind = ClockKind::FixedPerMove;
-        clock.FixedMs = Control.FixedMs;
-    } else {
-        clock.RemainingMs = std::max<std::int64_t>(OwnClockMs, 0);
-        clock.IncrementMs = Control.IncrementMs;
-        if (Control.MovesPerPeriod > 0) {
-            const int made = Position.MovesPlayed() / 2;
-            clock.Kind = ClockKind::MovesPerPeriod;
-            clock.MovesPerPeriod = Control.MovesPerPeriod;
-            clock.PeriodMs = Control.PeriodMs;
-            clock.MovesToGo = Control.MovesPerPeriod - made % Control.MovesPerPeriod;
-        } else {
-            clock.Kind = Control.IncrementMs > 0 ? ClockKind::GameIncrement : ClockKind::GameTime;
-        }
-    }
     SearchLimits limits;
-    limits.BudgetMs = MoveBudgetMs(clock);
+    limits.BudgetMs = MoveBudgetMs(Clock.ForNextMove(Position.Ply(), Position.MovesPlayed()));
     limits.MaxDepth = MaxDepth;
     return limits;
 }
@@ -406,25 +329,12 @@ void XboardSession::PlayFoundMove()
     }
     engine::MoveRecord move;
     engine::GetLastMove(move);
-    UpdateOwnClock(Runner.ElapsedMs());
+    Clock.MoveMade(Runner.ElapsedMs(), Position.MovesPlayed());
     Position.RecordEngineMove(move);
     Out.Line("move " + FormatCoordinateMove(move));
     ClaimResultIfOver();
     if (Ponder && !Force && !GameOver && !InputClosed) {
         Runner.StartAhead();
-    }
-}
-
-void XboardSession::UpdateOwnClock(std::int64_t thinkingMs)
-{
-    // Until the GUI sends "time" again the engine keeps its own account.
-    if (Control.FixedMs > 0) {
-        return;
-    }
-    OwnClockMs += Control.IncrementMs - thinkingMs;
-    const int madeAfter = Position.MovesPlayed() / 2 + 1;
-    if (Control.MovesPerPeriod > 0 && madeAfter % Control.MovesPerPeriod == 0) {
-        OwnClockMs += Control.PeriodMs;
     }
 }
 

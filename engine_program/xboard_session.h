@@ -6,7 +6,7 @@
 #include "engine_program/game_position.h"
 #include "engine_program/search_runner.h"
 #include "engine_program/session.h"
-#include "engine_program/time_budget.h"
+#include "engine_program/xboard_clock.h"
 
 #include <string>
 
@@ -25,13 +25,6 @@ public:
     bool QuitRequested() const override { return Quit; }
 
 private:
-    struct TimeControl {
-        int MovesPerPeriod = 40; // 0: the whole game
-        std::int64_t PeriodMs = 5 * 60 * 1000;
-        std::int64_t IncrementMs = 0;
-        std::int64_t FixedMs = 0; // "st": seconds per move instead
-    };
-
     bool HandleGameCommand(const CommandLine& command);
     bool HandleSettingCommand(const CommandLine& command);
     void HandleOtherCommand(const CommandLine& command, std::string_view line);
@@ -41,22 +34,18 @@ private:
     void UserMove(std::string_view text);
     void MoveWhileThinkingAhead(std::string_view text);
     void TakeBack(int plies, std::string_view line);
-    void SetLevel(std::string_view argument, std::string_view line);
-    void SetSearchTime(std::string_view argument, std::string_view line);
     void SetDepth(std::string_view argument, std::string_view line);
 
     void StartThinking();
     void PlayFoundMove();
     void ClaimResultIfOver();
-    void UpdateOwnClock(std::int64_t thinkingMs);
     void ReportProgress(bool force);
     SearchLimits LimitsForNextMove() const;
 
     Output& Out;
     GamePosition Position;
     SearchRunner Runner;
-    TimeControl Control;
-    std::int64_t OwnClockMs = Control.PeriodMs;
+    XboardClock Clock;
     int MaxDepth = 23;
     bool Force = false;
     bool GameOver = false;
