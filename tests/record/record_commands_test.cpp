@@ -402,4 +402,51 @@ TEST_F(GameRecordTest, AnEpdLineStartsAGameAndHandsBackItsOperations)
     EXPECT_EQ(extras.Event, QStringLiteral("My Event"));
 }
 
+TEST_F(GameRecordTest, CommentsAreShownAtTheEndOfAGameAndInDemonstrations)
+{
+    struct Case {
+        const char* moves;
+        TGameMode mode;
+        bool cancel;
+        int boxShown;
+        const char* messageBox; // "" when none
+        TGameMode modeAfter;
+    } const cases[] = {
+        {"", TGameMode::Playing, false, 0, "", TGameMode::Playing},
+        {"", TGameMode::Demonstration, false, 1, "M2021|Look|cancel", TGameMode::Demonstration},
+        {"", TGameMode::Demonstration, true, 1, "M2021|Look|cancel", TGameMode::QuickReplay},
+        {"", TGameMode::QuickReplay, true, 0, "M2021|Look", TGameMode::QuickReplay},
+        {"e4", TGameMode::QuickReplay, false, 0, "", TGameMode::QuickReplay},
+        {"f3 e5 g4 Qh4", TGameMode::Stopped, true, 1, "M2021|Look", TGameMode::Stopped},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.moves) + " mode " + std::to_string(int(c.mode)));
+        StartAt(StartFen);
+        Play(c.moves);
+        host.commentBoxShown = 0;
+        host.commentBoxes.clear();
+        host.mode = c.mode;
+        host.cancelCommentBox = c.cancel;
+        host.comment = QStringLiteral("Look");
+        commands.ShowComment();
+        EXPECT_EQ(host.commentBoxShown, c.boxShown);
+        EXPECT_EQ(host.commentBoxes.join(u'/'), QString::fromLatin1(c.messageBox));
+        EXPECT_EQ(host.mode, c.modeAfter);
+    }
+    host.comment.clear();
+    host.mode = TGameMode::Demonstration;
+    commands.ShowComment();
+    EXPECT_EQ(host.commentBoxShown, 1);
+}
+
+TEST_F(GameRecordTest, MovesFromGameFilesCanBeReadWithTheStandardLetters)
+{
+    Options.TextType = 1;
+    Options.KnightChar = 'S';
+    EXPECT_FALSE(commands.EnterMove(QStringLiteral("Nf3")));
+    EXPECT_TRUE(commands.EnterMove(QStringLiteral("Nf3"), true));
+    EXPECT_TRUE(commands.EnterMove(QStringLiteral("Sf6")));
+    EXPECT_EQ(record.EndPly, 2);
+}
+
 } // namespace

@@ -53,6 +53,12 @@ public:
     void MoveListResized() override { ++resizes; }
     void SetUndoEnabled(bool enabled) override { undoEnabled = enabled; }
     void SetRedoEnabled(bool enabled) override { redoEnabled = enabled; }
+    void ShowCommentBox() override { ++commentBoxShown; }
+    bool CommentMessageBox(const QString& caption, const QString& text, bool withCancel) override
+    {
+        commentBoxes.append(caption + u'|' + text + (withCancel ? QStringLiteral("|cancel") : QString()));
+        return !cancelCommentBox;
+    }
 
     QString comment;
     TGameMode mode = TGameMode::Stopped;
@@ -61,6 +67,9 @@ public:
     int resizes = 0;
     bool undoEnabled = true;
     bool redoEnabled = true;
+    int commentBoxShown = 0;
+    QStringList commentBoxes;
+    bool cancelCommentBox = false;
 
 private:
     TGameRecord& record;
