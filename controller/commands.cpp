@@ -1,5 +1,6 @@
 #include "controller/main_form.h"
 #include "engine/engine_interface.h"
+#include "record/notation_reader.h"
 #include "settings/message_box.h"
 #include "settings/message_catalog.h"
 #include "settings/options.h"
@@ -8,37 +9,16 @@ using namespace engine;
 
 namespace {
 
-// "e2e4", "e2-e4", "e7e8q", "e7e8=Q" as a pattern; false for anything else.
-bool ReadCoordinateMove(QString text, MovePattern& pattern)
+// The words that end a game by agreement rather than name a move: a
+// resignation, "1-0" or "0-1" for the side they make the loser, and the
+// spellings of a draw. They start a game like a move does.
+bool IsAgreementText(const QString& text, int sideToMove)
 {
-    text = text.trimmed().toLower().remove(u'-').remove(u'=');
-    if (text.size() != 4 && text.size() != 5) {
-        return false;
-    }
-    const auto file = [&](int i) { return text.at(i).unicode() - u'a' + 1; };
-    const auto rank = [&](int i) { return text.at(i).unicode() - u'0'; };
-    for (int i : {0, 2}) {
-        if (file(i) < 1 || file(i) > 8 || rank(i + 1) < 1 || rank(i + 1) > 8) {
-            return false;
-        }
-    }
-    pattern = MovePattern {
-        0, std::uint8_t(file(0)), std::uint8_t(rank(1)), std::uint8_t(file(2)), std::uint8_t(rank(3))};
-    if (text.size() == 5) {
-        const qsizetype kind = QStringLiteral(" kqrbnp").indexOf(text.at(4));
-        if (kind < Queen || kind > Knight) {
-            return false;
-        }
-        pattern.Piece = static_cast<std::uint8_t>(kind);
-    }
-    return true;
-}
-
-bool IsDrawText(const QString& text)
-{
-    static const QStringList words {QStringLiteral("draw"), QStringLiteral("1/2-1/2"), QStringLiteral("1/2"),
-        QStringLiteral(".5-.5"), QStringLiteral(".5")};
-    return words.contains(text.toLower());
+    static const QStringList draws {
+        QStringLiteral("1/2-1/2"), QStringLiteral("1/2"), QStringLiteral(".5-.5"), QStringLiteral(".5")};
+    return text.startsWith(u"RESIGN", Qt::CaseInsensitive) || text.startsWith(u"DRAW", Qt::CaseInsensitive)
+        || draws.contains(text) || (text == u"1-0" && sideToMove == Black)
+        || (text == u"0-1" && sideToMove == White);
 }
 
 } // namespace
@@ -141,9 +121,11 @@ void TChessForm::StopThinkingExecute()
 
 void TChessForm::ResignExecute()
 {
-    if (busyDepth == 0) {
-        EnterMove(QStringLiteral("Resign"));
+    if (busyDepth > 0 || gameOver) {
+        return;
     }
+    StartupGame();
+    commands.EnterMove(QStringLiteral("Resign"));
 }
 
 void TChessForm::OfferDrawExecute()
@@ -157,7 +139,7 @@ void TChessForm::OfferDrawExecute()
         StartNextMove();
         return;
     }
-    EnterMove(QStringLiteral("Draw"));
+    commands.EnterMove(QStringLiteral("Draw"));
 }
 
 void TChessForm::FreezeGameExecute()
@@ -195,33 +177,31 @@ bool TChessForm::BoardMove(MovePattern pattern)
     return true;
 }
 
-// Typed moves and the results that end a game by agreement. "1-0" and
-// "0-1" resign only for the side they make the loser.
+// Whether typed text is an agreement or a legal move here, so that the
+// game starts only for input that will be taken.
+bool TChessForm::MoveTextReadable(const QString& text) const
+{
+    if (IsAgreementText(text, record.SideToMove())) {
+        return true;
+    }
+    bool descriptive = record.DescriptiveInput;
+    MovePattern pattern {};
+    return ParseMoveText(text, TMoveInput {record.LegalMoves, record.SideToMove(), descriptive}, pattern)
+        && CompleteMove(pattern);
+}
+
+// Typed moves go through the game record's reader; refused text leaves the
+// game as it was, with the record's message.
 bool TChessForm::EnterMove(const QString& text)
 {
     const QString word = text.trimmed();
-    if (busyDepth > 0 || gameOver || word.isEmpty()) {
+    if (busyDepth > 0 || gameOver || word.isEmpty() || (gameMode == TGameMode::Playing && ComputersTurn())) {
         return false;
     }
-    const int toMove = record.SideToMove();
-    const bool resigns = word.compare(u"resign", Qt::CaseInsensitive) == 0
-        || (word == u"1-0" && toMove == Black) || (word == u"0-1" && toMove == White);
-    if (resigns || IsDrawText(word)) {
-        StartupGame();
-        ExecutePseudoEntry(resigns ? ResignationRecord() : DrawAgreedRecord());
-        return true;
-    }
-    if (word == u"1-0" || word == u"0-1") {
+    if (!MoveTextReadable(word)) {
+        commands.EnterMove(word);
         return false;
     }
-    MovePattern pattern {};
-    if (!ReadCoordinateMove(word, pattern)) {
-        ErrorMessage(msg::MoveUnreadable, word);
-        return false;
-    }
-    if (!BoardMove(pattern)) {
-        ErrorMessage(msg::MoveRefused, word);
-        return false;
-    }
-    return true;
+    StartupGame();
+    return commands.EnterMove(word);
 }

@@ -1,4 +1,5 @@
 #include "controller/main_form.h"
+#include "controller/move_image.h"
 #include "engine/engine_interface.h"
 #include "settings/options.h"
 
@@ -98,14 +99,10 @@ MoveRecord TChessForm::FetchComputerMove()
         // 60 - 5d, so -10 always does.
         const int d = std::min(-Options.SearchDepth, 10);
         std::uniform_int_distribution<int> draw(0, 59 - 5 * d);
-        int count = 0;
-        while (
-            count < TMoveLog::MaxMoves && record.LegalMoves[static_cast<std::size_t>(count)].Piece != Empty) {
-            ++count;
-        }
+        const int count = record.LegalMoves.Count;
         if (draw(random) < d && count > 0 && TakeBackMove(move) == CodeDone) {
             std::uniform_int_distribution<int> pick(0, count - 1);
-            MovePattern pattern = PatternOf(record.LegalMoves[static_cast<std::size_t>(pick(random))]);
+            MovePattern pattern = PatternOf(record.LegalMoves.Moves[static_cast<std::size_t>(pick(random))]);
             CompleteAndEnterMove(pattern);
             GetLastMove(move);
         }

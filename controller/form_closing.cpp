@@ -17,7 +17,7 @@ bool TChessForm::OkToCloseForm()
         return true;
     }
     const bool worthKeeping = gameMode != TGameMode::Stopped && IsInteractive(appMode) && !gameOver
-        && (record.HasMoves() || gameMode == TGameMode::BoardSetup) && record.Modified;
+        && (record.EndPly != record.StartPly || gameMode == TGameMode::BoardSetup) && record.Modified;
     return !worthKeeping || ConfirmOkCancel(msg::DiscardGameOnClose);
 }
 

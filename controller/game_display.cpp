@@ -1,8 +1,10 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 
 #include "controller/main_form.h"
+#include "controller/move_image.h"
 #include "controller/working_board.h"
 #include "engine/engine_interface.h"
 #include "settings/message_catalog.h"
@@ -164,4 +166,14 @@ void TChessForm::RefreshPause(int milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+}
+
+QString TChessForm::CommentText() const
+{
+    return commentBox->text();
+}
+
+void TChessForm::SetCommentText(const QString& text)
+{
+    commentBox->setText(text);
 }

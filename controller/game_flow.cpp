@@ -2,8 +2,10 @@
 #include <QLabel>
 
 #include "controller/main_form.h"
+#include "controller/move_image.h"
 #include "controller/working_board.h"
 #include "engine/engine_interface.h"
+#include "record/ply_text.h"
 #include "settings/message_box.h"
 #include "settings/message_catalog.h"
 #include "settings/move_delay.h"
@@ -73,7 +75,10 @@ void TChessForm::InitPlayer(int startPly)
         return;
     }
     SetSideToMove(startPly % 2 == 1 ? Black : White);
-    record.Clear(startPly);
+    record.ClearHistory();
+    record.StartPly = record.EndPly = startPly;
+    record.CurrentPly = startPly - 1;
+    record.Winner = 0;
     clockPress = TClockPress::AwaitingPress;
     record.RefreshPosition();
     RefreshBoard();
@@ -81,25 +86,26 @@ void TChessForm::InitPlayer(int startPly)
     RefreshCommands();
 }
 
-// A new game from ply startPly: the clocks, the game-over flag and the
-// record start again; a self-playing game does not carry over.
+// A new game from ply startPly: the record starts again, and through
+// GameRestarted the clocks and the game-over flag; a self-playing game does
+// not carry over.
 void TChessForm::RestartGame(int startPly)
+{
+    commands.RestartGame(startPly);
+    record.Winner = 0;
+}
+
+void TChessForm::GameRestarted()
 {
     StopActiveTimer();
     for (TClockFace* clock : {whiteClockFace, blackClockFace, gameClockFace}) {
         clock->Reset();
     }
     activeClock = nullptr;
-    record.Modified = false;
-    record.Clear(startPly);
     statusLine.clear();
     statusDetail.clear();
     lastReportedStatus = lastReportedSide = -1;
     gameOver = false;
-    if (playKind == TPlayKind::AutoPlay) {
-        playKind = TPlayKind::TwoPlayer;
-    }
-    SetGameMode(TGameMode::Stopped);
     ShowMessageLine();
 }
 
@@ -247,7 +253,7 @@ void TChessForm::AcceptLastMove()
         // engine takes it back and the record gets the resignation, so the
         // board and the engine keep the same position.
         TakeBackMove(move);
-        move = ResignationRecord();
+        move = ResignationEntry();
     }
     BoardExecuteMove(move);
     if (clockPress != TClockPress::Pressed) {
@@ -263,7 +269,7 @@ void TChessForm::AcceptLastMove()
 void TChessForm::AcceptQuickHint(const MoveRecord& move)
 {
     if (TakeBackMove(move) != CodeDone) {
-        ErrorMessage(msg::CannotUndoMove, CoordinateText(record.MoveAt(record.CurrentPly)));
+        ErrorMessage(msg::CannotUndoMove, PlyText(record, Options.Notation, record.CurrentPly));
     } else {
         shownImage = std::make_unique<BoardImage>(ImageAfterMove(record.Board, move));
         BoardExecuteMove(move);
@@ -282,37 +288,32 @@ void TChessForm::AcceptQuickHint(const MoveRecord& move)
 
 void TChessForm::BoardExecuteMove(const MoveRecord& move)
 {
-    StopActiveTimer();
-    if (move.Piece == Empty && move.Status == 0) {
-        return;
-    }
-    record.Execute(move);
-    // While a hint is shown the engine still holds the position before it.
-    if (gameMode != TGameMode::QuickHint) {
-        record.RefreshPosition();
-    }
+    commands.BoardExecuteMove(move);
+}
+
+void TChessForm::BoardRetractMove(const MoveRecord& move)
+{
+    commands.BoardRetractMove(move);
+}
+
+// Every move the record takes, typed, played or redone, is shown and
+// reported. A hint is only shown: a mate it would give must not end the game.
+void TChessForm::MoveExecuted(const MoveRecord&)
+{
     RefreshBoard();
-    // A hint is only shown: a mate it would give must not end the game.
     if (gameMode != TGameMode::QuickHint) {
         ReportGameState(3);
     }
 }
 
-void TChessForm::BoardRetractMove(const MoveRecord& move)
+void TChessForm::MoveRetracted(const MoveRecord&)
 {
-    StopActiveTimer();
-    if (move.Piece == Empty && move.Status == 0) {
-        return;
-    }
-    record.Retract();
-    record.RefreshPosition();
     RefreshBoard();
 }
 
-void TChessForm::ExecutePseudoEntry(const MoveRecord& entry)
+void TChessForm::MoveDelayPause()
 {
-    TBusy busy(*this);
-    BoardExecuteMove(entry);
+    ::MoveDelayPause();
 }
 
 bool TChessForm::DeclinesDraw() const

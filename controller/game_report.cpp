@@ -2,6 +2,7 @@
 
 #include "controller/main_form.h"
 #include "engine/engine_interface.h"
+#include "record/ply_text.h"
 #include "settings/message_box.h"
 #include "settings/message_catalog.h"
 #include "settings/options.h"
@@ -11,26 +12,6 @@ using namespace engine;
 namespace {
 
 constexpr int SaverRestartMs = 1000;
-
-// The caption of the move at a ply: its number and the move.
-QString MoveCaption(int ply, const MoveRecord& move)
-{
-    if (ply < 0) {
-        return {};
-    }
-    const QString number
-        = QString::number(ply / 2 + 1) + (ply % 2 == 0 ? QStringLiteral(". ") : QStringLiteral("... "));
-    if (move.Piece == Empty) {
-        if (move.Status == StatusResigns) {
-            return number + FormatMessage(msg::ResignsEntry);
-        }
-        if (move.Status == TMoveLog::StatusDrawAgreed) {
-            return number + FormatMessage(msg::DrawAgreedEntry);
-        }
-        return {};
-    }
-    return number + CoordinateText(move);
-}
 
 } // namespace
 
@@ -64,8 +45,8 @@ bool TChessForm::EndsHere(std::uint8_t status) const
     case StatusNoMatingMaterial:
         return gameMode != TGameMode::Analysing;
     case StatusResigns:
-    case TMoveLog::StatusDrawAgreed:
-    case TMoveLog::StatusTimeForfeit:
+    case StatusDrawAgreed:
+    case StatusTimeForfeit:
         return true;
     default:
         return false;
@@ -95,9 +76,9 @@ QString TChessForm::StatusDetailFor(std::uint8_t status, int mateIn, int& winner
         return FormatMessage(msg::StatusRepetition);
     case StatusNoMatingMaterial:
         return FormatMessage(msg::StatusNoMatingMaterial);
-    case TMoveLog::StatusDrawAgreed:
+    case StatusDrawAgreed:
         return FormatMessage(msg::StatusDrawAgreed);
-    case TMoveLog::StatusTimeForfeit: {
+    case StatusTimeForfeit: {
         const time_control::TimeSituation now = TimeNow();
         const int message = time_control::TimeForfeitMessage(Options, now);
         if (message == msg::SandclockOver || message == 0) {
@@ -127,7 +108,7 @@ void TChessForm::ReportGameState(int level)
         RefreshClocks();
         return;
     }
-    statusLine = MoveCaption(record.CurrentPly, last);
+    statusLine = MoveCaption(record, Options.Notation);
     int winner = -1;
     statusDetail = StatusDetailFor(status, mateIn, winner);
     const bool ended = EndsHere(status);

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -166,6 +167,9 @@ void TChessForm::BuildWindow()
     for (QLabel* label : {modeLabel, messageLine, workingLabel}) {
         layout->addWidget(label);
     }
+    commentBox = new QLineEdit(central);
+    commentBox->setObjectName(QStringLiteral("CommentMemo"));
+    layout->addWidget(commentBox);
     setCentralWidget(central);
     BuildMenus();
 }
@@ -293,7 +297,7 @@ void TChessForm::FormDestroy()
     finishTimer.stop();
     engine::StopThinking();
     engine::CloseEngine();
-    record.Clear(0);
+    record.ClearHistory();
     if (Debug) {
         WriteErrorLog(windowTitle() + QStringLiteral(" finished."));
     }

@@ -4,11 +4,19 @@
 #include <QTimer>
 
 #include "controller/app_mode.h"
-#include "controller/move_log.h"
 #include "controller/switches.h"
 #include "engine/types.h"
+// The message catalogue's table is read before the record's headers: it
+// names its entries through "using namespace msg", and the record declares
+// some of the same names at global scope.
+#include "settings/message_catalog.h"
+// clang-format off
 #include "record/game_modes.h"
+#include "record/history.h"
+#include "record/record_commands.h"
+#include "record/record_host.h"
 #include "record/time_control.h"
+// clang-format on
 #include "view/controls/clock_time.h"
 
 #include <cstdint>
@@ -17,6 +25,7 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QWindow;
 class TClockFace;
 class TWorkingBoard;
@@ -35,7 +44,7 @@ enum class TClockPress : std::uint8_t {
 // run and owns the game, the clocks and the board pictures. Its methods are
 // spread over files by concern: start-up, the idle loop and closing, game
 // flow, the computer player, time controls and the commands.
-class TChessForm : public QMainWindow {
+class TChessForm : public QMainWindow, public TRecordHost {
     Q_OBJECT
 
 public:
@@ -82,13 +91,13 @@ public:
     void RestartGame(int startPly);
     void StartupGame();
     void ActivateGame();
-    void SetGameMode(TGameMode mode);
+    void SetGameMode(TGameMode mode) override;
     void SetGamePlay(TPlayKind kind);
     void InitGamePlay(TPlayKind kind);
     bool ComputersTurn() const;
     void StartNextMove();
     void ClockChange();
-    void AcceptLastMove();
+    void AcceptLastMove() override;
     void BoardExecuteMove(const engine::MoveRecord& move);
     void BoardRetractMove(const engine::MoveRecord& move);
     void ReportGameState(int level);
@@ -116,14 +125,14 @@ public:
 
     // State, as the display, the console and tests read it.
     TAppMode AppMode() const { return appMode; }
-    TGameMode GameMode() const { return gameMode; }
-    TPlayKind PlayKind() const { return playKind; }
-    bool GameOver() const { return gameOver; }
+    TGameMode GameMode() const override { return gameMode; }
+    TPlayKind PlayKind() const override { return playKind; }
+    bool GameOver() const override { return gameOver; }
     int BusyDepth() const { return busyDepth; }
     bool Frozen() const { return frozen; }
     bool AutoFrozen() const { return autoFrozen; }
     TClockPress ClockPress() const { return clockPress; }
-    const TMoveLog& Record() const { return record; }
+    const TGameRecord& Record() const { return record; }
     QString StatusLine() const { return statusLine; }
     QString StatusDetail() const { return statusDetail; }
     bool StopThinkingEnabled() const { return stopThinkingEnabled; }
@@ -136,6 +145,17 @@ public:
     const QTimer& FinishTimer() const { return finishTimer; }
     // The working panel: engine state, value, nodes and expected line.
     QString WorkingText() const;
+
+    // The game record's notices (TRecordHost).
+    QString CommentText() const override;
+    void SetCommentText(const QString& text) override;
+    void SetPlayKind(TPlayKind kind) override { playKind = kind; }
+    void StopActiveClock() override { StopActiveTimer(); }
+    void MoveExecuted(const engine::MoveRecord& move) override;
+    void MoveRetracted(const engine::MoveRecord& move) override;
+    void GameRestarted() override;
+    void MoveDelayPause() override;
+    bool Terminating() const override { return closing; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -169,7 +189,7 @@ private:
 
     // Game flow helpers (game_flow.cpp, game_report.cpp).
     std::uint8_t FilterStatus(std::uint8_t status, bool pseudoEntry = false) const;
-    void ExecutePseudoEntry(const engine::MoveRecord& entry);
+    bool MoveTextReadable(const QString& text) const;
     void AcceptQuickHint(const engine::MoveRecord& move);
     bool EndsHere(std::uint8_t status) const;
     QString StatusDetailFor(std::uint8_t status, int mateIn, int& winner) const;
@@ -204,7 +224,8 @@ private:
     bool finishWarned = false;
     engine::BoardImage startBoard {};
     engine::PositionState startState {};
-    TMoveLog record;
+    TGameRecord record;
+    TRecordCommands commands {record, *this};
     std::mt19937 random;
     // A hint shown on the board while the engine keeps the position before it.
     std::unique_ptr<engine::BoardImage> shownImage;
@@ -222,6 +243,7 @@ private:
     QLabel* modeLabel = nullptr;
     QLabel* messageLine = nullptr;
     QLabel* workingLabel = nullptr;
+    QLineEdit* commentBox = nullptr;
     QLabel* frozenPanel = nullptr;
     QAction* stopThinkingAction = nullptr;
     QAction* freezeAction = nullptr;

@@ -1,3 +1,4 @@
+#include "controller/move_image.h"
 #include "controller_fixture.h"
 #include "engine/engine_interface.h"
 #include "settings/message_catalog.h"
@@ -83,9 +84,11 @@ TEST_F(GameFlow, RefusedAndUnreadableTypedMovesChangeNothing)
     EXPECT_FALSE(form->EnterMove(QStringLiteral("1-0")));
     EXPECT_EQ(form->GameMode(), TGameMode::Stopped);
     EXPECT_EQ(form->Record().EndPly, 0);
+    // The record's reader names each as text it cannot take here.
     EXPECT_EQ(shown,
-        (QStringList {FormatMessage(msg::MoveRefused, QStringLiteral("e2e5")),
-            FormatMessage(msg::MoveUnreadable, QStringLiteral("hello"))}));
+        (QStringList {FormatMessage(msg::MoveUnreadable, QStringLiteral("e2e5")),
+            FormatMessage(msg::MoveUnreadable, QStringLiteral("hello")),
+            FormatMessage(msg::MoveUnreadable, QStringLiteral("1-0"))}));
 }
 
 TEST_F(GameFlow, TwoPlayersAgreeADrawThenOneResigns)
