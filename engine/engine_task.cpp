@@ -80,9 +80,7 @@ void ThinkMove()
     RebaseMoveStack();
     const bool fromLibrary = LibFind();
     Pos.MoveStackTop = 0;
-    if (fromLibrary) {
-        LibChoose();
-    } else {
+    if (!fromLibrary || !LibChoose()) {
         FindMove();
     }
     Pos.MoveStackTop = -1;
