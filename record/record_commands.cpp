@@ -285,11 +285,11 @@ void TRecordCommands::EnterMoveString(const QString& text)
     host.SetGameMode(Options.FastRedo ? TGameMode::QuickReplay : TGameMode::Demonstration);
     QString rest = text;
     while (!host.GameOver() && !host.Terminating()) {
-        const QString word = TakeWord(rest);
+        const QString word = WithoutMoveNumber(TakeWord(rest));
         if (word.isEmpty()) {
-            break;
-        }
-        if (TurnIsPly(word)) {
+            if (rest.trimmed().isEmpty()) {
+                break;
+            }
             continue;
         }
         if (!EnterMove(word)) {
@@ -303,6 +303,27 @@ void TRecordCommands::EnterMoveString(const QString& text)
     host.SetPlayKind(playKind);
     host.SetGameMode(TGameMode::Playing);
     host.MoveStringEntered();
+}
+
+QString TRecordCommands::WithoutMoveNumber(const QString& word) const
+{
+    if (TurnIsPly(word)) {
+        return {};
+    }
+    // "12.Nf3" and "12...Nf6": the number due next, written with its dots
+    // against the move.
+    qsizetype end = 0;
+    while (end < word.size() && word[end].isDigit()) {
+        ++end;
+    }
+    const qsizetype digits = end;
+    while (end < word.size() && word[end] == u'.') {
+        ++end;
+    }
+    if (digits == 0 || end == digits || !TurnIsPly(word.left(end))) {
+        return word;
+    }
+    return word.mid(end);
 }
 
 bool TRecordCommands::TurnIsPly(const QString& word) const

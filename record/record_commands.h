@@ -58,8 +58,9 @@ public:
     // With standardLetters (PGN) the English piece letters are read
     // whatever the options say.
     bool EnterMove(const QString& text, bool standardLetters = false);
-    // Enters a blank-separated list of moves; move numbers due next are
-    // skipped, and the list stops at the first move that is not taken.
+    // Enters a blank-separated list of moves; the numbers of the moves due
+    // ("1." or "1.e4") are passed over, and the list stops at the first
+    // move that is not taken.
     void EnterMoveString(const QString& text);
     // Whether the word is the number of the move due next ("12", "12." for
     // White, "12", "12..." for Black).
@@ -73,6 +74,9 @@ public:
     bool EnterEPDPosition(const QString& text, TEpdExtras& extras);
 
 private:
+    // The word without the number of the move due in front of it; empty
+    // when the word is that number alone.
+    QString WithoutMoveNumber(const QString& word) const;
     bool StartFromPosition(const TPositionText& position);
     void ShowCurrentComment();
 

@@ -268,9 +268,9 @@ TEST_F(GameRecordTest, AListOfMovesStopsAtTheFirstOneNotTaken)
 {
     host.playKind = TPlayKind::UserWhite;
     Options.FastRedo = true;
-    commands.EnterMoveString(QStringLiteral("1. e4 e5 2. Nf3  Nc6 3.Bb5 a6"));
-    EXPECT_EQ(record.EndPly, 4);
-    EXPECT_EQ(messages, QStringList({QStringLiteral("M1014 3.Bb5")}));
+    commands.EnterMoveString(QStringLiteral("1. e4 e5 2. Nf3  Nc6 3.Bb5 3...a6 4.Ba4 Nf6 6.O-O Be7"));
+    EXPECT_EQ(record.EndPly, 8);
+    EXPECT_EQ(messages, QStringList({QStringLiteral("M1014 6.O-O")}));
     EXPECT_EQ(host.playKind, TPlayKind::UserWhite);
     EXPECT_EQ(host.mode, TGameMode::Playing);
 
