@@ -162,8 +162,10 @@ TEST(XboardSession, ThinksAheadAndTakesTheOpponentsReply)
         game.push_back(move);
         return session.HandleWhileBusy("usermove " + move);
     };
-    // A time per move but no depth limit: thinking ahead lasts until the reply.
-    for (const char* line : {"new", "hard", "st 0.2", "usermove e2e4"}) {
+    // A time per move but no depth limit: thinking ahead lasts until the
+    // reply. The second is enough for a main line with a predicted reply
+    // even on a slow, busy machine.
+    for (const char* line : {"new", "hard", "st 1", "usermove e2e4"}) {
         session.HandleLine(line);
     }
     game.push_back("e2e4");
