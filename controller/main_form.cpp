@@ -96,10 +96,6 @@ void TChessForm::FormCreate()
     }
     SetStrength();
 
-    // The piece animation's short frame delays are calibrated busy work.
-    if (appMode != TAppMode::SaverConfig && delayCount() <= 1) {
-        CalibrateDelay();
-    }
     AttachPreviewHost();
     SetFormBorder();
     if (Debug) {
@@ -278,6 +274,12 @@ void TChessForm::FormShow()
 
 void TChessForm::FormActivate()
 {
+    // The piece animation's short frame delays are calibrated busy work.
+    // It takes half a second, so it runs once the window is up rather than
+    // before it is shown.
+    if (!activated && appMode != TAppMode::SaverConfig && delayCount() <= 1) {
+        CalibrateDelay();
+    }
     if (appMode == TAppMode::SaverPreview) {
         lower();
     }
