@@ -162,15 +162,31 @@ TEST(XboardSession, ThinksAheadAndTakesTheOpponentsReply)
         game.push_back(move);
         return session.HandleWhileBusy("usermove " + move);
     };
-    // A time per move but no depth limit: thinking ahead lasts until the
-    // reply. The second is enough for a main line with a predicted reply
-    // even on a slow, busy machine.
-    for (const char* line : {"new", "hard", "st 1", "usermove e2e4"}) {
+    const auto firstLegalMove = [] {
+        engine::MoveRecord legal[257];
+        engine::FindMoves(engine::MovePattern {}, legal, 256);
+        return FormatCoordinateMove(legal[0]);
+    };
+    // The engine thinks ahead only when its main line holds a predicted
+    // reply, which a search cut short by its clock may not leave; until it
+    // does, the opponent plays on.
+    const auto replyUntilThinkingAhead = [&] {
+        for (int tries = 0; tries < 20 && !session.Busy(); ++tries) {
+            game.push_back(firstLegalMove());
+            session.HandleLine("usermove " + game.back());
+            if (!nextEngineMove()) {
+                return false;
+            }
+        }
+        return session.Busy();
+    };
+    // A time per move but no depth limit: thinking ahead lasts until the reply.
+    for (const char* line : {"new", "hard", "st 0.3", "usermove e2e4"}) {
         session.HandleLine(line);
     }
     game.push_back("e2e4");
     ASSERT_TRUE(nextEngineMove());
-    ASSERT_TRUE(session.Busy()); // thinking on the opponent's time
+    ASSERT_TRUE(replyUntilThinkingAhead());
     session.HandleLine("hint");
     const std::vector<std::string> hints = LinesStartingWith(SplitLines(stream.str()), "Hint: ");
     ASSERT_EQ(hints.size(), 1u);
@@ -180,7 +196,7 @@ TEST(XboardSession, ThinksAheadAndTakesTheOpponentsReply)
     ASSERT_TRUE(nextEngineMove());
 
     // Any other reply: the engine starts afresh from it.
-    ASSERT_TRUE(session.Busy());
+    ASSERT_TRUE(replyUntilThinkingAhead());
     engine::MoveRecord hint;
     engine::GetHintMove(hint);
     engine::MoveRecord legal[257];
@@ -189,14 +205,15 @@ TEST(XboardSession, ThinksAheadAndTakesTheOpponentsReply)
     ASSERT_TRUE(nextEngineMove());
 
     // An illegal reply leaves the thinking alone; "easy" ends it.
+    ASSERT_TRUE(replyUntilThinkingAhead());
     ASSERT_TRUE(session.HandleWhileBusy("usermove e1e5"));
     EXPECT_EQ(SplitLines(stream.str()).back(), "Illegal move: e1e5");
     EXPECT_TRUE(session.Busy());
     ASSERT_TRUE(session.HandleWhileBusy("easy"));
     EXPECT_FALSE(session.Busy());
+    // The engine's board holds the game: the next move is taken.
     session.HandleLine("force");
-    engine::FindMoves(engine::MovePattern {}, legal, 256);
-    game.push_back(FormatCoordinateMove(legal[0]));
+    game.push_back(firstLegalMove());
     session.HandleLine("usermove " + game.back());
     EXPECT_EQ(LinesStartingWith(SplitLines(stream.str()), "Illegal").size(), 1u) << stream.str();
 
