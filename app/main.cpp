@@ -8,6 +8,7 @@
 #include "settings/data_folder.h"
 #include "settings/settings_file.h"
 #include "support/gui/application.h"
+#include "tools/book/opening_book.h"
 
 #include <algorithm>
 
@@ -31,6 +32,8 @@ int main(int argc, char** argv)
     TApplication::setApplicationName(QStringLiteral("quarvel"));
     TApplication::setApplicationDisplayName(QStringLiteral("Chess Quarvel Educational Computer"));
     InstallMessageDialogPresenter();
+    // The engine finds its opening library from the first game on.
+    book::InstallOpeningBook();
     InstallFormTranslation();
 
     // The switches choose the application mode, and with it the settings file.

@@ -2,6 +2,7 @@
 // speak the xboard or the UCI protocol on standard input and output.
 #include "engine_program/line_reader.h"
 #include "engine_program/program.h"
+#include "tools/book/opening_book.h"
 
 #include <csignal>
 #include <iostream>
@@ -13,6 +14,8 @@ int main()
     // write; the lost output ends the main loop instead.
     std::signal(SIGPIPE, SIG_IGN);
     std::ios::sync_with_stdio(false);
+    // The built-in library answers the opening moves (OwnBook in UCI).
+    book::InstallOpeningBook();
     engine_program::FdLineReader input(STDIN_FILENO);
     return engine_program::RunEngineProgram(input, std::cout);
 }
