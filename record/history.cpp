@@ -15,31 +15,31 @@ bool StatusEndsGame(int status)
     case StatusFiftyMoveDraw:
     case StatusRepetitionDraw:
     case StatusNoMatingMaterial:
-    case StatusDrawAgreed:
-    case StatusTimeForfeit:
+    case StatusDrawByAgreement:
+    case StatusFlagFallen:
         return true;
     default:
         return false;
     }
 }
 
-MoveRecord ResignationEntry()
+MoveRecord MakeResignationEntry()
 {
     MoveRecord entry {};
     entry.Status = StatusResigns;
     return entry;
 }
 
-MoveRecord DrawAgreedEntry()
+MoveRecord MakeDrawAgreedEntry()
 {
     MoveRecord entry {};
-    entry.Status = StatusDrawAgreed;
+    entry.Status = StatusDrawByAgreement;
     return entry;
 }
 
 bool IsPseudoEntry(const MoveRecord& move)
 {
-    return move.Piece == Empty && (move.Status == StatusResigns || move.Status == StatusDrawAgreed);
+    return move.Piece == Empty && (move.Status == StatusResigns || move.Status == StatusDrawByAgreement);
 }
 
 const THistory* TGameRecord::EntryAt(int ply) const
@@ -88,7 +88,7 @@ namespace {
 
 std::uint8_t WithClock(std::uint8_t status, bool clockRunOut)
 {
-    return clockRunOut && !StatusEndsGame(status) ? std::uint8_t {StatusTimeForfeit} : status;
+    return clockRunOut && !StatusEndsGame(status) ? std::uint8_t {StatusFlagFallen} : status;
 }
 
 } // namespace

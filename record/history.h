@@ -17,15 +17,15 @@ struct THistory {
 };
 
 // Statuses the game record adds to the engine's MoveStatus values.
-enum : std::uint8_t { StatusDrawAgreed = 9, StatusTimeForfeit = 10 };
+enum : std::uint8_t { StatusDrawByAgreement = 9, StatusFlagFallen = 10 };
 
 // Whether a status ends the game: mate, stalemate, resignation, the draws
 // and a fallen flag. Check and an announced mate do not.
 bool StatusEndsGame(int status);
 
 // The two events that are not moves but occupy a ply of the record.
-engine::MoveRecord ResignationEntry();
-engine::MoveRecord DrawAgreedEntry();
+engine::MoveRecord MakeResignationEntry();
+engine::MoveRecord MakeDrawAgreedEntry();
 bool IsPseudoEntry(const engine::MoveRecord& move);
 
 // The record of the game being played. Ply 0 is White's first move of a

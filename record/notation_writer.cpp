@@ -3,6 +3,7 @@
 #include "record/history.h"
 #include "record/move_matching.h"
 #include "record/piece_letters.h"
+#include "settings/message_catalog.h"
 #include "settings/messages.h"
 
 using namespace engine;
@@ -56,13 +57,13 @@ QString PseudoEntryText(int style, const MoveRecord& move, int colour)
     }
     if (move.Status == StatusResigns) {
         if (style == LongAlgebraic) {
-            return MessageText(2018);
+            return MessageText(msg::ResignsEntry);
         }
         // The entry stands on the ply of the side that resigned.
         return colour == Black ? QStringLiteral("1-0") : QStringLiteral("0-1");
     }
     if (style == LongAlgebraic) {
-        return MessageText(2019);
+        return MessageText(msg::DrawAgreedEntry);
     }
     return style == FideAlgebraic ? QStringLiteral("=") : QStringLiteral("1/2-1/2");
 }
@@ -206,7 +207,7 @@ QString ResultToken(int status, int mode, int winner)
 {
     switch (status) {
     case StatusCheckmate:
-    case StatusTimeForfeit:
+    case StatusFlagFallen:
         return winner == White ? QStringLiteral("1-0") : QStringLiteral("0-1");
     case StatusResigns:
         if (mode == ResultTag) {
@@ -218,7 +219,7 @@ QString ResultToken(int status, int mode, int winner)
     case StatusRepetitionDraw:
     case StatusNoMatingMaterial:
         return QStringLiteral("1/2-1/2");
-    case StatusDrawAgreed:
+    case StatusDrawByAgreement:
         return mode == ResultTag ? QStringLiteral("1/2-1/2") : QString();
     default:
         return mode == ResultAfterList ? QString() : QStringLiteral("*");

@@ -1,6 +1,7 @@
 #include "record/ply_text.h"
 
 #include "record/notation_writer.h"
+#include "settings/message_catalog.h"
 #include "settings/messages.h"
 
 using namespace engine;
@@ -29,11 +30,11 @@ QString SpecialMoveWords(const MoveRecord& move)
 {
     switch (move.SpecialKind) {
     case SpecialEnPassant:
-        return MessageText(2011) + u' ';
+        return MessageText(msg::EnPassantWord) + u' ';
     case SpecialCastling:
-        return MessageText(move.SpecialFrom.File > 1 ? 2012 : 2013) + u' ';
+        return MessageText(move.SpecialFrom.File > 1 ? msg::CastlesKingSide : msg::CastlesQueenSide) + u' ';
     case SpecialPromotion:
-        return FormatMessage(2014, PieceText(move.Piece)) + u' ';
+        return FormatMessage(msg::PromotesTo, PieceText(move.Piece)) + u' ';
     default:
         return {};
     }

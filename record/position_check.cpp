@@ -1,5 +1,7 @@
 #include "record/position_check.h"
 
+#include "settings/message_catalog.h"
+
 #include <cstdlib>
 
 using namespace engine;
@@ -121,13 +123,13 @@ int PositionProblem(const BoardImage& board, const PositionState& state, int sta
         && count.pieces[White] <= MaxPiecesPerColour && count.pieces[Black] <= MaxPiecesPerColour;
     const int notToMove = startPly % 2 != 0 ? White : Black;
     if (!holdable || (validateBoard && (count.pawnOnEdge || KingAttacked(board, notToMove)))) {
-        return 1001;
+        return msg::SetupRejected;
     }
     if (state.EnPassant.File != 0 && !EnPassantFits(board, state.EnPassant, startPly)) {
-        return 1002;
+        return msg::SetupBadEnPassant;
     }
     if (state.HalfMoves > startPly) {
-        return 1003;
+        return msg::SetupBadFiftyMoveCount;
     }
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "record/position_check.h"
 #include "record/text_words.h"
 #include "settings/message_box.h"
+#include "settings/message_catalog.h"
 #include "settings/messages.h"
 #include "settings/options.h"
 
@@ -15,14 +16,6 @@
 using namespace engine;
 
 namespace {
-
-// Message numbers this file shows; 1011 to 1015 take the move text.
-constexpr int MsgCannotUndoMove = 1011;
-constexpr int MsgMoveRefused = 1013;
-constexpr int MsgMoveUnreadable = 1014;
-constexpr int MsgCannotRedoMove = 1015;
-// The caption of the comment's message box.
-constexpr int MsgCommentCaption = 2021;
 
 bool IsZeroRecord(const MoveRecord& move)
 {
@@ -110,7 +103,7 @@ void TRecordCommands::ShowComment()
 
 void TRecordCommands::CommentMessageBox(bool withCancel)
 {
-    if (!host.CommentMessageBox(MessageText(MsgCommentCaption), host.CommentText(), withCancel)
+    if (!host.CommentMessageBox(MessageText(msg::CommentBoxCaption), host.CommentText(), withCancel)
         && withCancel) {
         host.SetGameMode(TGameMode::QuickReplay);
     }
@@ -181,7 +174,7 @@ bool TRecordCommands::UndoMove()
         return false;
     }
     if (!IsPseudoEntry(move) && TakeBackMove(move) != CodeDone) {
-        ErrorMessage(MsgCannotUndoMove, PlyText(record, Options.Notation, record.CurrentPly));
+        ErrorMessage(msg::CannotUndoMove, PlyText(record, Options.Notation, record.CurrentPly));
         host.SetUndoEnabled(false);
         return false;
     }
@@ -203,7 +196,7 @@ bool TRecordCommands::RedoMove()
         MovePattern pattern {
             move.Piece, move.Origin.File, move.Origin.Rank, move.Destination.File, move.Destination.Rank};
         if (!CompleteAndEnterMove(pattern)) {
-            ErrorMessage(MsgCannotRedoMove, PlyText(record, Options.Notation, ply));
+            ErrorMessage(msg::CannotRedoMove, PlyText(record, Options.Notation, ply));
             host.SetRedoEnabled(false);
             return false;
         }
@@ -253,17 +246,17 @@ bool TRecordCommands::EnterMove(const QString& text, bool standardLetters)
         StoreComment(true);
     }
     if (IsResignation(move, record.CurrentPly)) {
-        BoardExecuteMove(ResignationEntry());
+        BoardExecuteMove(MakeResignationEntry());
         return true;
     }
     if (IsDrawAgreement(move)) {
-        BoardExecuteMove(DrawAgreedEntry());
+        BoardExecuteMove(MakeDrawAgreedEntry());
         return true;
     }
     MovePattern pattern {};
     const TMoveInput input {record.LegalMoves, record.SideToMove(), record.DescriptiveInput, standardLetters};
     if (!ParseMoveText(move, input, pattern)) {
-        ErrorMessage(MsgMoveUnreadable, move);
+        ErrorMessage(msg::MoveUnreadable, move);
         return false;
     }
     if (host.GameMode() == TGameMode::BoardSetup) {
@@ -271,7 +264,7 @@ bool TRecordCommands::EnterMove(const QString& text, bool standardLetters)
         return true;
     }
     if (!CompleteAndEnterMove(pattern)) {
-        ErrorMessage(MsgMoveRefused, move);
+        ErrorMessage(msg::MoveRefused, move);
         return false;
     }
     host.AcceptLastMove();

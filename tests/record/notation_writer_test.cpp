@@ -84,9 +84,9 @@ TEST_F(NotationTextTest, ResignationAndDrawEntriesReadAsResults)
         int colour;
         const char* texts[6]; // styles 0, 1, 2, 3, 4, 9
     } const cases[] = {
-        {ResignationEntry(), Black, {"1-0", "M2018", "1-0", "1-0", "1-0", ""}},
-        {ResignationEntry(), White, {"0-1", "M2018", "0-1", "0-1", "0-1", ""}},
-        {DrawAgreedEntry(), White, {"1/2-1/2", "M2019", "1/2-1/2", "1/2-1/2", "=", ""}},
+        {MakeResignationEntry(), Black, {"1-0", "M2018", "1-0", "1-0", "1-0", ""}},
+        {MakeResignationEntry(), White, {"0-1", "M2018", "0-1", "0-1", "0-1", ""}},
+        {MakeDrawAgreedEntry(), White, {"1/2-1/2", "M2019", "1/2-1/2", "1/2-1/2", "=", ""}},
         {MoveRecord {}, White, {"", "", "", "", "", ""}},
     };
     static constexpr int styles[6] = {0, 1, 2, 3, 4, 9};
@@ -109,7 +109,7 @@ TEST(NotationWriter, PaddedFormLinesMovesUpInColumns)
         {MakeMove({Queen, "d3", "h7", Pawn, 0, StatusCheckmate, 1}), White, "  Qxh7#  "},
         {MakeMove({Queen, "e7", "e8", 0, SpecialPromotion, StatusCheck, 1}), White, "    e8=Q+"},
         {MakeMove({Knight, "b1", "d2", 0, 0, 0, 4}), White, " Nb1d2   "},
-        {ResignationEntry(), Black, "   1-0   "},
+        {MakeResignationEntry(), Black, "   1-0   "},
         {MoveRecord {}, White, "         "},
     };
     for (const Case& c : cases) {
@@ -134,14 +134,14 @@ TEST(NotationWriter, ResultTokensDependOnWhereTheyStand)
     } const cases[] = {
         {StatusCheckmate, White, {"1-0", "1-0", "1-0"}},
         {StatusCheckmate, Black, {"0-1", "0-1", "0-1"}},
-        {StatusTimeForfeit, Black, {"0-1", "0-1", "0-1"}},
+        {StatusFlagFallen, Black, {"0-1", "0-1", "0-1"}},
         {StatusResigns, White, {"", "1-0", ""}},
         {StatusResigns, Black, {"", "0-1", ""}},
         {StatusStalemate, White, {"1/2-1/2", "1/2-1/2", "1/2-1/2"}},
         {StatusFiftyMoveDraw, White, {"1/2-1/2", "1/2-1/2", "1/2-1/2"}},
         {StatusRepetitionDraw, White, {"1/2-1/2", "1/2-1/2", "1/2-1/2"}},
         {StatusNoMatingMaterial, White, {"1/2-1/2", "1/2-1/2", "1/2-1/2"}},
-        {StatusDrawAgreed, White, {"", "1/2-1/2", ""}},
+        {StatusDrawByAgreement, White, {"", "1/2-1/2", ""}},
         {StatusCheck, White, {"", "*", "*"}},
         {0, White, {"", "*", "*"}},
     };

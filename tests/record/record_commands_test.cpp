@@ -136,11 +136,11 @@ TEST_F(GameRecordTest, ResignationAndDrawAreEntriesOfTheirOwn)
         {"e4", "1-0", 1, StatusResigns}, // Black to move gives up
         {"", "0-1", 0, StatusResigns},
         {"e4", "resigns", 1, StatusResigns},
-        {"e4", "DRAW", 1, StatusDrawAgreed},
-        {"", "1/2-1/2", 0, StatusDrawAgreed},
-        {"e4", "1/2", 1, StatusDrawAgreed},
-        {"", ".5-.5", 0, StatusDrawAgreed},
-        {"e4", ".5", 1, StatusDrawAgreed},
+        {"e4", "DRAW", 1, StatusDrawByAgreement},
+        {"", "1/2-1/2", 0, StatusDrawByAgreement},
+        {"e4", "1/2", 1, StatusDrawByAgreement},
+        {"", ".5-.5", 0, StatusDrawByAgreement},
+        {"e4", ".5", 1, StatusDrawByAgreement},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.moves) + " " + c.last);
@@ -190,8 +190,8 @@ TEST_F(GameRecordTest, ARunOutClockTurnsAnOpenGameIntoATimeForfeit)
 {
     Play("e4");
     int mateIn = -1;
-    EXPECT_EQ(record.GameStatus(true), StatusTimeForfeit);
-    EXPECT_EQ(record.CurrentStatus(mateIn, true), StatusTimeForfeit);
+    EXPECT_EQ(record.GameStatus(true), StatusFlagFallen);
+    EXPECT_EQ(record.CurrentStatus(mateIn, true), StatusFlagFallen);
     EXPECT_EQ(record.CurrentStatus(mateIn), 0);
     EXPECT_EQ(mateIn, 0);
 }
