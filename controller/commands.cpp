@@ -1,4 +1,5 @@
 #include "controller/main_form.h"
+#include "controller/working_board.h"
 #include "engine/engine_interface.h"
 #include "record/notation_reader.h"
 #include "settings/message_box.h"
@@ -175,6 +176,23 @@ bool TChessForm::BoardMove(MovePattern pattern)
     }
     AcceptLastMove();
     return true;
+}
+
+void TChessForm::BoardSquareClicked(int file, int rank)
+{
+    const int fromFile = board->SelectedFile();
+    const int fromRank = board->SelectedRank();
+    board->SetSelected(0, 0);
+    const engine::ImageCell cell = record.Board.At(file, rank);
+    const bool ownPiece = cell.Kind != Empty && cell.Colour == record.SideToMove();
+    if (fromFile == 0 || ownPiece) {
+        if (ownPiece && !frozen && !gameOver) {
+            board->SetSelected(file, rank);
+        }
+        return;
+    }
+    BoardMove(MovePattern {
+        0, std::uint8_t(fromFile), std::uint8_t(fromRank), std::uint8_t(file), std::uint8_t(rank)});
 }
 
 // Whether typed text is an agreement or a legal move here, so that the

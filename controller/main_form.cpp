@@ -143,6 +143,7 @@ void TChessForm::BuildWindow()
     // The frozen panel covers the board in the same grid cell.
     auto* boardArea = new QGridLayout;
     board = new TWorkingBoard(central);
+    connect(board, &TWorkingBoard::squareClicked, this, &TChessForm::BoardSquareClicked);
     boardArea->addWidget(board, 0, 0);
     frozenPanel = new QLabel(tr("Game Frozen"), central);
     frozenPanel->setObjectName(QStringLiteral("FrozenPanel"));
@@ -163,6 +164,15 @@ void TChessForm::BuildWindow()
     for (QLabel* label : {modeLabel, messageLine, workingLabel}) {
         layout->addWidget(label);
     }
+    // Typed moves in any notation the record reads.
+    moveEntry = new QLineEdit(central);
+    moveEntry->setObjectName(QStringLiteral("MoveEntry"));
+    connect(moveEntry, &QLineEdit::returnPressed, this, [this] {
+        if (EnterMove(moveEntry->text())) {
+            moveEntry->clear();
+        }
+    });
+    layout->addWidget(moveEntry);
     commentBox = new QLineEdit(central);
     commentBox->setObjectName(QStringLiteral("CommentMemo"));
     layout->addWidget(commentBox);

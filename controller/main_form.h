@@ -73,6 +73,9 @@ public:
     bool EnterMove(const QString& text);
     // A click on a clock face or the status panel.
     void ClockClick();
+    // A press on a board square: the first picks a piece of the side to
+    // move, the second moves it there.
+    void BoardSquareClicked(int file, int rank);
 
     // Start-up and the loop.
     void FormActivate();
@@ -244,6 +247,7 @@ private:
     QLabel* messageLine = nullptr;
     QLabel* workingLabel = nullptr;
     QLineEdit* commentBox = nullptr;
+    QLineEdit* moveEntry = nullptr;
     QLabel* frozenPanel = nullptr;
     QAction* stopThinkingAction = nullptr;
     QAction* freezeAction = nullptr;

@@ -1,5 +1,6 @@
 #include "controller/working_board.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -40,6 +41,30 @@ void TWorkingBoard::SetRotated(bool value)
     }
 }
 
+void TWorkingBoard::SetSelected(int file, int rank)
+{
+    selectedFile = file;
+    selectedRank = rank;
+    update();
+}
+
+void TWorkingBoard::mousePressEvent(QMouseEvent* event)
+{
+    const int square = std::min(width(), height()) / 8;
+    if (square <= 0 || event->button() != Qt::LeftButton) {
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    const int column = at.x() / square;
+    const int row = at.y() / square;
+    if (at.x() < 0 || at.y() < 0 || column > 7 || row > 7) {
+        return;
+    }
+    const int file = rotated ? 8 - column : column + 1;
+    const int rank = rotated ? row + 1 : 8 - row;
+    emit squareClicked(file, rank);
+}
+
 void TWorkingBoard::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -54,6 +79,9 @@ void TWorkingBoard::paintEvent(QPaintEvent*)
             const QRect cell(column * square, row * square, square, square);
             const bool light = (file + rank) % 2 == 1;
             painter.fillRect(cell, light ? QColor(240, 217, 181) : QColor(181, 136, 99));
+            if (file == selectedFile && rank == selectedRank) {
+                painter.fillRect(cell, QColor(80, 160, 80, 140));
+            }
             painter.setPen(Qt::black);
             painter.drawText(cell, Qt::AlignCenter, Glyph(image.At(file, rank)));
         }
