@@ -150,7 +150,6 @@ public:
 
     bool Read(bool descriptive, QStringView origin, QStringView target, MovePattern& pattern)
     {
-        this->descriptive = descriptive;
         if (!(descriptive ? ReadDescriptiveTarget(target) : ReadAlgebraicTarget(target))) {
             return false;
         }
@@ -271,7 +270,6 @@ private:
 
     const TMoveInput& input;
     const TLetters& letters;
-    bool descriptive = false;
     std::uint8_t targetFile = 0;
     std::uint8_t targetRank = 0;
     int captured = 0;

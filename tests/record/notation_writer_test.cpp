@@ -1,5 +1,6 @@
 #include "record/history.h"
 #include "record/notation_writer.h"
+#include "record/ply_text.h"
 #include "settings/options.h"
 #include "tests/record/record_fixture.h"
 
@@ -211,6 +212,23 @@ TEST_F(NotationTextTest, CustomLettersAreUsedUnlessStandardOnesAreAskedFor)
     EXPECT_EQ(Read(QStringLiteral("Nf3"), true), "g1f3");
     EXPECT_EQ(Read(QStringLiteral("Nf3")), "");
     EXPECT_EQ(Options.TextType, 1);
+}
+
+TEST_F(NotationTextTest, AGameReadFromItsScoreIsWrittenBackTheSame)
+{
+    const QString score = QStringLiteral(
+        "1.e4 e5 2.Nf3 d6 3.d4 Bg4 4.dxe5 Bxf3 5.Qxf3 dxe5 6.Bc4 Nf6 7.Qb3 Qe7 8.Nc3 c6 9.Bg5 b5 "
+        "10.Nxb5 cxb5 11.Bxb5+ Nbd7 12.O-O-O Rd8 13.Rxd7 Rxd7 14.Rd1 Qe6 15.Bxd7+ Nxd7 16.Qb8+ Nxb8 17.Rd8#");
+    Options.FastRedo = true;
+    commands.EnterMoveString(score);
+    ASSERT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
+    QStringList written;
+    for (int ply = record.StartPly; ply < record.EndPly; ++ply) {
+        written.append((ply % 2 == 0 ? QString::number(ply / 2 + 1) + u'.' : QString())
+            + PlyText(record, StandardAlgebraic, ply));
+    }
+    EXPECT_EQ(written.join(u' '), score);
+    EXPECT_EQ(record.GameStatus(), StatusCheckmate);
 }
 
 } // namespace
