@@ -39,22 +39,24 @@ void DropSuffix(QStringView& text, QStringView suffix)
     }
 }
 
+void DropSigns(QStringView& text)
+{
+    while (!text.isEmpty() && !IsAsciiLetterOrDigit(text.back())) {
+        text.chop(1);
+    }
+}
+
 // Takes off check and mate signs, annotation signs, closing brackets and
-// dots, then the "ch", "ep" and "e.p" suffixes. Signs written before a
-// suffix (exd6+ e.p.) go in a second round.
+// dots, then the "ch", "ep" and "e.p" suffixes, then the signs written
+// before a suffix (exd6+ e.p., as the FIDE style writes it).
 QStringView StripSuffixes(QStringView text)
 {
     text = text.trimmed();
-    qsizetype length = -1;
-    while (length != text.size()) {
-        length = text.size();
-        while (!text.isEmpty() && !IsAsciiLetterOrDigit(text.back())) {
-            text.chop(1);
-        }
-        DropSuffix(text, u"CH");
-        DropSuffix(text, u"EP");
-        DropSuffix(text, u"E.P");
-    }
+    DropSigns(text);
+    DropSuffix(text, u"CH");
+    DropSuffix(text, u"EP");
+    DropSuffix(text, u"E.P");
+    DropSigns(text);
     return text;
 }
 

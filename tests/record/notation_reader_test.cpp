@@ -67,8 +67,9 @@ TEST_F(ReaderTable, SuffixesAreIgnored)
 {
     Expect("4k3/8/8/3pP3/8/8/8/3QK3 w - d6 0 1",
         {{"Qh5ch", "d1h5"}, {"Qh5 ch", "d1h5"}, {"Qh5+", "d1h5"}, {"Qh5!?", "d1h5"}, {"Qh5#", "d1h5"},
-            {"exd6 e.p.", "e5d6"}, {"exd6ep", "e5d6"}, {"exd6e.p.", "e5d6"}, {"exd6 EP", "e5d6"},
-            {"ed6", "e5d6"}, {"Q-R5", "d1h5"}, {"Q-KR5", "d1h5"}, {"Q-QR4", "d1a4"}, {"(Qh5)", ""}});
+            {"exd6 e.p.", "e5d6"}, {"exd6+ e.p.", "e5d6"}, {"Qh5+ ch", "d1h5"}, {"exd6ep", "e5d6"},
+            {"exd6e.p.", "e5d6"}, {"exd6 EP", "e5d6"}, {"ed6", "e5d6"}, {"Q-R5", "d1h5"}, {"Q-KR5", "d1h5"},
+            {"Q-QR4", "d1a4"}, {"(Qh5)", ""}});
 }
 
 TEST_F(ReaderTable, CastlingSpellingsGiveTheKingsMove)
