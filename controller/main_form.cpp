@@ -96,8 +96,10 @@ void TChessForm::FormCreate()
     }
     SetStrength();
 
-    AttachPreviewHost();
+    // The frame is settled before the preview is put into its host: a
+    // change of window flags makes a new native window.
     SetFormBorder();
+    AttachPreviewHost();
     if (Debug) {
         WriteErrorLog(windowTitle() + QStringLiteral(" started."));
     }
@@ -106,6 +108,11 @@ void TChessForm::FormCreate()
         board->SetRotated(true);
     }
     if (appMode == TAppMode::SaverRun) {
+        // A pointer moved without a button held must reach the filter too.
+        setMouseTracking(true);
+        for (QWidget* child : findChildren<QWidget*>()) {
+            child->setMouseTracking(true);
+        }
         qApp->installEventFilter(this);
     }
     RefreshModeStatus();
