@@ -253,7 +253,7 @@ void TChessForm::AcceptLastMove()
         // engine takes it back and the record gets the resignation, so the
         // board and the engine keep the same position.
         TakeBackMove(move);
-        move = ResignationEntry();
+        move = MakeResignationEntry();
     }
     BoardExecuteMove(move);
     if (clockPress != TClockPress::Pressed) {

@@ -45,8 +45,8 @@ bool TChessForm::EndsHere(std::uint8_t status) const
     case StatusNoMatingMaterial:
         return gameMode != TGameMode::Analysing;
     case StatusResigns:
-    case StatusDrawAgreed:
-    case StatusTimeForfeit:
+    case StatusDrawByAgreement:
+    case StatusFlagFallen:
         return true;
     default:
         return false;
@@ -76,9 +76,9 @@ QString TChessForm::StatusDetailFor(std::uint8_t status, int mateIn, int& winner
         return FormatMessage(msg::StatusRepetition);
     case StatusNoMatingMaterial:
         return FormatMessage(msg::StatusNoMatingMaterial);
-    case StatusDrawAgreed:
+    case StatusDrawByAgreement:
         return FormatMessage(msg::StatusDrawAgreed);
-    case StatusTimeForfeit: {
+    case StatusFlagFallen: {
         const time_control::TimeSituation now = TimeNow();
         const int message = time_control::TimeForfeitMessage(Options, now);
         if (message == msg::SandclockOver || message == 0) {

@@ -6,17 +6,11 @@
 #include "controller/app_mode.h"
 #include "controller/switches.h"
 #include "engine/types.h"
-// The message catalogue's table is read before the record's headers: it
-// names its entries through "using namespace msg", and the record declares
-// some of the same names at global scope.
-#include "settings/message_catalog.h"
-// clang-format off
 #include "record/game_modes.h"
 #include "record/history.h"
 #include "record/record_commands.h"
 #include "record/record_host.h"
 #include "record/time_control.h"
-// clang-format on
 #include "view/controls/clock_time.h"
 
 #include <cstdint>
