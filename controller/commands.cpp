@@ -160,10 +160,7 @@ void TChessForm::FreezeGameExecute()
 // the move, and the move is accepted like the computer's.
 bool TChessForm::BoardMove(MovePattern pattern)
 {
-    const bool userMayMove = gameMode == TGameMode::Stopped || gameMode == TGameMode::Playing
-        || gameMode == TGameMode::Analysing;
-    if (busyDepth > 0 || frozen || gameOver || !userMayMove
-        || (gameMode == TGameMode::Playing && ComputersTurn())) {
+    if (!UserMayMove()) {
         return false;
     }
     if (TestMove(pattern) != CodeDone && !CompleteMove(pattern)) {
@@ -195,6 +192,16 @@ void TChessForm::BoardSquareClicked(int file, int rank)
         0, std::uint8_t(fromFile), std::uint8_t(fromRank), std::uint8_t(file), std::uint8_t(rank)});
 }
 
+// The user moves in a stopped game, in play on the user's own turn, and to
+// leave an analysis; never while a hint is worked out or a game replayed.
+bool TChessForm::UserMayMove() const
+{
+    const bool modeTakesMoves = gameMode == TGameMode::Stopped || gameMode == TGameMode::Playing
+        || gameMode == TGameMode::Analysing;
+    return busyDepth == 0 && !frozen && !gameOver && modeTakesMoves
+        && !(gameMode == TGameMode::Playing && ComputersTurn());
+}
+
 // Whether typed text is an agreement or a legal move here, so that the
 // game starts only for input that will be taken.
 bool TChessForm::MoveTextReadable(const QString& text) const
@@ -213,7 +220,7 @@ bool TChessForm::MoveTextReadable(const QString& text) const
 bool TChessForm::EnterMove(const QString& text)
 {
     const QString word = text.trimmed();
-    if (busyDepth > 0 || gameOver || word.isEmpty() || (gameMode == TGameMode::Playing && ComputersTurn())) {
+    if (word.isEmpty() || !UserMayMove()) {
         return false;
     }
     if (!MoveTextReadable(word)) {

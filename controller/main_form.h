@@ -186,6 +186,7 @@ private:
 
     // Game flow helpers (game_flow.cpp, game_report.cpp).
     std::uint8_t FilterStatus(std::uint8_t status, bool pseudoEntry = false) const;
+    bool UserMayMove() const;
     bool MoveTextReadable(const QString& text) const;
     void AcceptQuickHint(const engine::MoveRecord& move);
     bool EndsHere(std::uint8_t status) const;

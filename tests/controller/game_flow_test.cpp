@@ -229,6 +229,8 @@ TEST_F(GameFlow, QuickHintShowsAMoveAndTakesItBack)
     engine::BoardImage before {};
     engine::GetBoardImage(before);
     form->QuickHintExecute();
+    // The user's move must not be taken for the hint.
+    EXPECT_FALSE(form->EnterMove(QStringLiteral("e2e4")));
     ASSERT_TRUE(IdleUntil(*form, [&] { return form->GameMode() == TGameMode::Playing; }));
     engine::BoardImage after {};
     engine::GetBoardImage(after);
