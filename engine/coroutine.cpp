@@ -2,9 +2,16 @@
 
 #include <cstring>
 
+// GCC announces AddressSanitizer with a macro, clang through __has_feature.
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/common_interface_defs.h>
 #define QUARVEL_ASAN_FIBERS 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUARVEL_ASAN_FIBERS 1
+#endif
+#endif
+#if defined(QUARVEL_ASAN_FIBERS)
+#include <sanitizer/common_interface_defs.h>
 #endif
 
 namespace engine {

@@ -41,11 +41,11 @@ private:
     std::uint16_t message_ = 0;
     bool inside_ = false;
     bool finished_ = false;
-    // Sanitizer bookkeeping for the two stacks.
-    void* callerFakeStack_ = nullptr;
-    void* taskFakeStack_ = nullptr;
-    const void* callerBottom_ = nullptr;
-    std::size_t callerSize_ = 0;
+    // Sanitizer bookkeeping for the two stacks; unused in other builds.
+    [[maybe_unused]] void* callerFakeStack_ = nullptr;
+    [[maybe_unused]] void* taskFakeStack_ = nullptr;
+    [[maybe_unused]] const void* callerBottom_ = nullptr;
+    [[maybe_unused]] std::size_t callerSize_ = 0;
 };
 
 } // namespace engine
