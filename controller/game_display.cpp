@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -147,6 +148,23 @@ void TChessForm::SetStopThinkingEnabled(bool enabled)
     stopThinkingAction->setEnabled(enabled);
 }
 
+// The application title, what the window shows, the status when the
+// status panel is hidden, and a star for unsaved changes.
+void TChessForm::SetFormCaption()
+{
+    QString caption = QApplication::applicationDisplayName();
+    if (appMode == TAppMode::ViewGame) {
+        caption += QStringLiteral(" - ") + FormatMessage(msg::ViewingTitle);
+    }
+    if (!Options.ShowStatus && !statusDetail.isEmpty()) {
+        caption += QStringLiteral(" - ") + statusDetail;
+    }
+    if (record.Modified) {
+        caption += QStringLiteral(" *");
+    }
+    setWindowTitle(caption);
+}
+
 void TChessForm::ShowMessageLine()
 {
     QString text = statusLine;
@@ -154,6 +172,7 @@ void TChessForm::ShowMessageLine()
         text += (text.isEmpty() ? QString() : QStringLiteral("  ")) + statusDetail;
     }
     messageLine->setText(text);
+    SetFormCaption();
     RefreshModeStatus();
 }
 

@@ -49,6 +49,7 @@ bool TChessForm::InitGame(const BoardImage* board, const PositionState* state)
         && (state == nullptr || StatesMatch(*state, startState));
     InitPlayer(record.StartPly);
     record.Modified = !record.StartsFromInitial;
+    SetFormCaption();
     SetStrength();
     PositionState setup {};
     GetPositionState(setup);

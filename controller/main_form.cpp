@@ -115,6 +115,7 @@ void TChessForm::FormCreate()
         }
         qApp->installEventFilter(this);
     }
+    SetFormCaption();
     RefreshModeStatus();
     RefreshCommands();
 }

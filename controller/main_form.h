@@ -182,6 +182,7 @@ private:
     void SetBoardCursorBusy(bool busy);
     void SetStopThinkingEnabled(bool enabled);
     void ShowMessageLine();
+    void SetFormCaption();
     void RefreshPause(int milliseconds);
 
     // Game flow helpers (game_flow.cpp, game_report.cpp).

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -126,6 +127,25 @@ TEST_F(LifeCycle, AViewerHasNoTimeLimit)
     EXPECT_EQ(Options.TimeLimitType, 0);
     EXPECT_FALSE(Options.DifferentTime);
     EXPECT_TRUE(Options.OpenToEnd);
+}
+
+TEST_F(LifeCycle, TheCaptionNamesTheViewerTheHiddenStatusAndUnsavedChanges)
+{
+    const QString title = QApplication::applicationDisplayName();
+    TStartSwitches viewer;
+    viewer.AppMode = TAppMode::ViewGame;
+    EXPECT_EQ(
+        MakeForm(viewer)->windowTitle(), title + QStringLiteral(" - ") + FormatMessage(msg::ViewingTitle));
+
+    Options.ShowStatus = false;
+    auto form = MakeForm();
+    EXPECT_EQ(form->windowTitle(), title);
+    form->PlayBothExecute();
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e2e4")));
+    EXPECT_EQ(form->windowTitle(), title + QStringLiteral(" *"));
+    form->ResignExecute();
+    EXPECT_EQ(
+        form->windowTitle(), title + QStringLiteral(" - ") + form->StatusDetail() + QStringLiteral(" *"));
 }
 
 } // namespace
