@@ -76,7 +76,7 @@ LanguageChangedHook setLanguageChangedHook(LanguageChangedHook hook)
 
 QString LanguageFileName()
 {
-    const QString& language = Options.Language;
+    const QString language = Options.Language;
     if (QString found = existingLanguageFile(language); !found.isEmpty()) {
         return found;
     }
