@@ -14,7 +14,7 @@ SquarePair Square(const char* name)
     return {static_cast<std::uint8_t>(name[0] - 'a' + 1), static_cast<std::uint8_t>(name[1] - '0')};
 }
 
-struct TMoveSpec {
+struct TMoveSketch {
     int piece;
     const char* from;
     const char* to;
@@ -24,18 +24,18 @@ struct TMoveSpec {
     int disambiguation;
 };
 
-MoveRecord MakeMove(const TMoveSpec& spec)
+MoveRecord MakeMove(const TMoveSketch& given)
 {
     MoveRecord move {};
-    move.Piece = static_cast<std::uint8_t>(spec.piece);
-    move.Origin = Square(spec.from);
-    move.Destination = Square(spec.to);
-    move.Captures = spec.captured != 0;
-    move.CapturedKind = static_cast<std::uint8_t>(spec.captured > 0 ? spec.captured : 0);
-    move.SpecialKind = static_cast<std::uint8_t>(spec.special);
-    move.Status = static_cast<std::uint8_t>(spec.status);
-    move.Disambiguation = static_cast<std::uint8_t>(spec.disambiguation);
-    if (spec.special == SpecialCastling) {
+    move.Piece = static_cast<std::uint8_t>(given.piece);
+    move.Origin = Square(given.from);
+    move.Destination = Square(given.to);
+    move.Captures = given.captured != 0;
+    move.CapturedKind = static_cast<std::uint8_t>(given.captured > 0 ? given.captured : 0);
+    move.SpecialKind = static_cast<std::uint8_t>(given.special);
+    move.Status = static_cast<std::uint8_t>(given.status);
+    move.Disambiguation = static_cast<std::uint8_t>(given.disambiguation);
+    if (given.special == SpecialCastling) {
         const bool kingSide = move.Destination.File > move.Origin.File;
         move.SpecialFrom = {static_cast<std::uint8_t>(kingSide ? 8 : 1), move.Origin.Rank};
     }
@@ -45,7 +45,7 @@ MoveRecord MakeMove(const TMoveSpec& spec)
 TEST(NotationWriter, EachStyleWritesItsOwnForm)
 {
     struct Case {
-        TMoveSpec move;
+        TMoveSketch move;
         const char* texts[6]; // styles 0, 1, 2, 3, 4, 9
     } const cases[] = {
         {{Bishop, "c1", "e3", 0, 0, 0, 1}, {"Be3", "Bc1-e3", "c1e3", "3153", "Be3", "c1e3"}},
