@@ -2,13 +2,16 @@
 
 #include <QMouseEvent>
 
+#include "support/colour.h"
+
 namespace {
 
 constexpr std::int32_t HighestColour = 0x0FFFFFFF;
 
 QRgb ToRgb(TTransparentImage::TColor colour)
 {
-    return qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    const auto value = static_cast<TColour>(colour);
+    return qRgb(RedOf(value), GreenOf(value), BlueOf(value));
 }
 
 QPainter::CompositionMode ModeOf(std::uint32_t rop)
