@@ -6,31 +6,13 @@
 #include <QGuiApplication>
 
 #include "tools/piece_set_renderer.h"
+#include "tools/piece_set_table.h"
 #include "tools/texture_renderer.h"
 
 #include <cstdio>
 #include <exception>
 
 namespace {
-
-struct NamedSet {
-    const char* name;
-    int font; // index into the fonts given on the command line
-    int frameSize;
-};
-
-// "Modern" is the set every setting falls back to; the others keep the
-// names that older settings files give by number.
-constexpr NamedSet PieceSets[] = {
-    {"Modern", 1, 44},
-    {"Classic", 0, 44},
-    {"Staunton 8", 0, 48},
-    {"Rounded 4", 2, 44},
-    {"Std Small", 0, 32},
-    {"Std Medium", 0, 40},
-    {"Std Large", 0, 56},
-    {"Std Xtra large", 0, 72},
-};
 
 struct NamedTexture {
     const char* name;
@@ -72,7 +54,7 @@ int main(int argc, char** argv)
         return 1;
     }
     try {
-        for (const NamedSet& set : PieceSets) {
+        for (const TGeneratedPieceSet& set : GeneratedPieceSets()) {
             const QImage picture = RenderPieceSet({fonts[set.font], set.frameSize});
             if (!Save(picture, out.filePath(QStringLiteral("pieces/%1.bmp").arg(QLatin1String(set.name))))) {
                 return 1;

@@ -98,7 +98,7 @@ QImage FlattenOnBlue(const QImage& picture)
 
 } // namespace
 
-QImage RenderPieceSet(const PieceSetStyle& style)
+QImage RenderPieceSetSmooth(const PieceSetStyle& style)
 {
     QFont font(LoadFontFamily(style.fontFile));
     font.setPixelSize(1000);
@@ -124,7 +124,11 @@ QImage RenderPieceSet(const PieceSetStyle& style)
             }
         }
     }
-    const QImage reduced = picture.scaled(
+    return picture.scaled(
         6 * style.frameSize, 2 * style.frameSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return FlattenOnBlue(reduced);
+}
+
+QImage RenderPieceSet(const PieceSetStyle& style)
+{
+    return FlattenOnBlue(RenderPieceSetSmooth(style));
 }

@@ -14,5 +14,9 @@ struct PieceSetStyle {
 
 QImage RenderPieceSet(const PieceSetStyle& style);
 
+// The same drawing with smooth edges on a see-through background, for
+// drawing at the screen's own resolution.
+QImage RenderPieceSetSmooth(const PieceSetStyle& style);
+
 // The transparent colour of piece pictures.
 inline constexpr QRgb TransparentBlue = 0xFF0000FF;

@@ -1,148 +1,331 @@
 #include "view/board_panel.h"
 
-// First cut: every operation exists so the window links; the behaviour
-// follows.
+#include <QLabel>
+#include <QTimer>
+
+#include "record/history.h"
+#include "settings/options.h"
+#include "view/board_controls.h"
+#include "view/controls/line.h"
+#include "view/piece_pictures.h"
 
 using engine::SquarePair;
 
-TPieceSprite::TPieceSprite(int code, QWidget* parent)
-    : TTransparentImage(parent)
-    , code(code)
-{ }
+namespace {
 
-void TPieceSprite::SetCode(int value)
+constexpr int NoSquareYet = 0;
+
+QColor ToQColor(TColour colour)
 {
-    code = value;
+    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
 }
 
-void TPieceSprite::SetMovable(bool value)
+QLabel* MakeLabel(QWidget* parent, int tag)
 {
-    movable = value;
+    auto* label = new QLabel(parent);
+    label->setAlignment(Qt::AlignCenter);
+    SetControlTag(label, tag);
+    return label;
 }
+
+} // namespace
 
 TBoardPanel::TBoardPanel(TBoardHost& host, QWidget* parent)
     : QWidget(parent)
     , host(host)
-{ }
+{
+    SetControlTag(this, board_tag::Panel);
+    CreateControls();
+}
 
 TBoardPanel::~TBoardPanel() = default;
 
-bool TBoardPanel::LoadPieceSet(QString*)
+// Squares, labels, arrow, cursor, drag picture, texture and cover are made
+// once; layout only moves and recolours them.
+void TBoardPanel::CreateControls()
 {
-    return false;
+    background = new TTransparentImage(this);
+    SetControlTag(background, board_tag::Background);
+    background->setAttribute(Qt::WA_TransparentForMouseEvents);
+    background->SetTile(true);
+    background->hide();
+    for (int i = 0; i < 64; ++i) {
+        auto* square = new TBoardSquare(this);
+        // a1 (column 0, row 7) is dark.
+        SetControlTag(square, (i % 8 + i / 8) % 2 == 1 ? board_tag::DarkSquare : board_tag::LightSquare);
+        square->installEventFilter(this);
+        squares[i] = square;
+    }
+    for (int i = 0; i < 16; ++i) {
+        fileLabels[i] = MakeLabel(this, board_tag::FileLabel);
+        rankLabels[i] = MakeLabel(this, board_tag::RankLabel);
+    }
+    whiteLabel = MakeLabel(this, board_tag::PlayerLabel);
+    blackLabel = MakeLabel(this, board_tag::PlayerLabel);
+    markerLine = new TLine(this);
+    markerLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+    markerLine->hide();
+    moveCursor = new TMoveCursorFrame(this);
+    SetControlTag(moveCursor, board_tag::MoveCursor);
+    moveCursor->hide();
+    dragPiece = new TPieceSprite(board_tag::DragFlag, this);
+    dragPiece->setAttribute(Qt::WA_TransparentForMouseEvents);
+    dragPiece->hide();
+    freezePanel = MakeLabel(this, board_tag::FreezePanel);
+    freezePanel->setText(tr("Game Frozen"));
+    freezePanel->setWordWrap(true);
+    freezePanel->hide();
+    flashTimer = new QTimer(this);
+    flashTimer->setInterval(320);
+    connect(flashTimer, &QTimer::timeout, this, &TBoardPanel::FlashTimerTimer);
 }
+
+TBoardGeometry TBoardPanel::Geometry() const
+{
+    return {SquareSize(), EdgeSize(), Options.ShowPlayers, Options.BoardRotated};
+}
+
 int TBoardPanel::SquareSize() const
 {
-    return 44;
+    return std::max(Options.SquareSize, 20);
 }
+
 int TBoardPanel::EdgeSize() const
 {
-    return 16;
+    return std::max(Options.EdgeSize, 0);
 }
+
 int TBoardPanel::TopEdge() const
 {
-    return 16;
+    return Geometry().Top();
 }
+
 int TBoardPanel::BoardWidth() const
 {
-    return 2 * EdgeSize() + 8 * SquareSize();
+    return Geometry().Width();
 }
+
 int TBoardPanel::BoardHeight() const
 {
-    return 2 * TopEdge() + 8 * SquareSize();
+    return Geometry().Height();
 }
+
 int TBoardPanel::TakenHeight() const
 {
-    return 0;
+    return TakenRowsHeight(PieceSize(), Options.ShowTaken);
 }
+
 QSize TBoardPanel::PieceSize() const
 {
-    return {SquareSize(), SquareSize()};
+    const QSize frame(pieceBitmap.width() / 6, pieceBitmap.height() / 2);
+    if (frame.isEmpty()) {
+        // No set loaded yet: the size a square frame would have.
+        return ScaledPieceSize({1, 1}, SquareSize(), true);
+    }
+    return ScaledPieceSize(frame, SquareSize(), Options.ScalePieces);
 }
-QRect TBoardPanel::SquareRect(SquarePair) const
+
+QRect TBoardPanel::SquareRect(SquarePair square) const
 {
-    return {};
+    return Geometry().SquareRect(square);
 }
-SquarePair TBoardPanel::SquareAt(QPoint) const
+
+SquarePair TBoardPanel::SquareAt(QPoint point) const
 {
-    return {0, 0};
+    return Geometry().SquareAt(point);
 }
-void TBoardPanel::ResizeBoard() { }
-void TBoardPanel::RedrawBoard() { }
-void TBoardPanel::RedrawTaken(bool) { }
-void TBoardPanel::RedrawSquares() { }
-void TBoardPanel::UpdatePieces() { }
-void TBoardPanel::RedrawBackground() { }
-void TBoardPanel::ClearBoard() { }
-void TBoardPanel::ClearTakenPanel() { }
-void TBoardPanel::RotateBoard() { }
-void TBoardPanel::SetPlayerNames(const QString&, const QString&) { }
-TPieceSprite* TBoardPanel::CreatePiece(SquarePair, int, int)
+
+bool TBoardPanel::LoadPieceSet(QString* fileName)
 {
+    QString name = Options.PieceSet;
+    QImage picture;
+    const bool loaded = LoadPieceSetPicture(name, picture, fileName);
+    Options.PieceSet = name;
+    if (!loaded) {
+        return false;
+    }
+    pieceSetName = name;
+    pieceBitmap = picture;
+    framesSize = QSize();
+    return true;
+}
+
+QWidget* TBoardPanel::FreezeCover() const
+{
+    return freezePanel;
+}
+
+TBoardSquare* TBoardPanel::ShapeAt(SquarePair square) const
+{
+    if (square.File < 1 || square.File > 8 || square.Rank < 1 || square.Rank > 8) {
+        return nullptr;
+    }
+    const QRect rect = SquareRect(square);
+    for (TBoardSquare* shape : squares) {
+        if (shape->geometry() == rect) {
+            return shape;
+        }
+    }
     return nullptr;
 }
-void TBoardPanel::InsertPieceAt(SquarePair, int, int) { }
-TPieceSprite* TBoardPanel::LocatePieceAt(SquarePair) const
+
+QWidget* TBoardPanel::LocateSquareAt(SquarePair square) const
 {
-    return nullptr;
+    return ShapeAt(square);
 }
-QWidget* TBoardPanel::LocateSquareAt(SquarePair) const
+
+SquarePair TBoardPanel::SquareOf(const QWidget* control) const
 {
-    return nullptr;
+    return control == nullptr ? SquarePair {0, 0} : Geometry().SquareOfRect(control->geometry());
 }
-SquarePair TBoardPanel::SquareOf(const QWidget*) const
+
+void TBoardPanel::ResizeBoard()
 {
-    return {0, 0};
+    const TBoardGeometry geometry = Geometry();
+    const int s = geometry.square;
+    setMinimumSize(geometry.Width(), geometry.Height() + TakenHeight());
+    PlaceSquares();
+    PlaceLabels();
+    background->setGeometry(geometry.edge, geometry.Top(), 8 * s, 8 * s);
+    RedrawBackground();
+    RedrawBoard();
+    RedrawTaken(false);
+    PlacePlayerLabels();
+    moveCursor->SetPenWidth(s / 16 + 1);
+    PlaceMoveCursor();
+    PlaceMarker();
+    PlaceCover();
+    update();
 }
-void TBoardPanel::ChangePieceAt(SquarePair, int) { }
-void TBoardPanel::TakePieceAt(SquarePair) { }
-void TBoardPanel::TakePiece(TPieceSprite*) { }
-void TBoardPanel::ReplacePieceAt(SquarePair, int, int) { }
-bool TBoardPanel::MovePieceAt(SquarePair, SquarePair)
+
+void TBoardPanel::PlaceSquares()
 {
-    return false;
+    const TBoardGeometry geometry = Geometry();
+    for (int i = 0; i < 64; ++i) {
+        // Squares are placed by screen position; rotation does not move them.
+        squares[i]->setGeometry(geometry.edge + (i % 8) * geometry.square,
+            geometry.Top() + (i / 8) * geometry.square, geometry.square, geometry.square);
+    }
 }
-void TBoardPanel::PlacePiece(TPieceSprite*, SquarePair) { }
-void TBoardPanel::BoardExecuteMove(const engine::MoveRecord&) { }
-void TBoardPanel::BoardRetractMove(const engine::MoveRecord&) { }
-void TBoardPanel::UpdateMarkerLine(SquarePair, SquarePair) { }
-void TBoardPanel::HideMarkerLine() { }
-bool TBoardPanel::MarkerVisible() const
+
+void TBoardPanel::PlaceLabels()
 {
-    return false;
+    const TBoardGeometry geometry = Geometry();
+    const int e = geometry.edge;
+    const int s = geometry.square;
+    const bool shown = Options.ShowLabels && e > 7;
+    const int dpi = std::max(logicalDpiY(), 1);
+    QFont labelFont(QStringLiteral("Arial"));
+    const int points = std::min(e * 50 / dpi + 1, 8);
+    labelFont.setPointSize(std::max(points, 1));
+    for (int i = 0; i < 16; ++i) {
+        const int column = i % 8;
+        const bool second = i >= 8;
+        // Screen column 0 is file a, or h when rotated; row 0 is rank 8, or 1.
+        const int file = geometry.rotated ? 8 - column : column + 1;
+        const int rank = geometry.rotated ? column + 1 : 8 - column;
+        QLabel* fileLabel = fileLabels[i];
+        fileLabel->setText(QString(QChar(u'A' + file - 1)));
+        fileLabel->setFont(labelFont);
+        fileLabel->setGeometry(
+            e + column * s, second ? geometry.Height() - geometry.Top() : geometry.Top() - e, s, e);
+        fileLabel->setVisible(shown);
+        QLabel* rankLabel = rankLabels[i];
+        rankLabel->setText(QString::number(rank));
+        rankLabel->setFont(labelFont);
+        rankLabel->setGeometry(second ? geometry.Width() - e : 0, geometry.Top() + column * s, e, s);
+        rankLabel->setVisible(shown);
+    }
 }
-void TBoardPanel::HighlightSquare(SquarePair) { }
-void TBoardPanel::ResetSquare(SquarePair) { }
-void TBoardPanel::ResetSquares() { }
-bool TBoardPanel::Highlighted(SquarePair) const
+
+void TBoardPanel::PlacePlayerLabels()
 {
-    return false;
+    const TBoardGeometry geometry = Geometry();
+    const int height = 16;
+    QLabel* bottom = geometry.rotated ? blackLabel : whiteLabel;
+    QLabel* top = geometry.rotated ? whiteLabel : blackLabel;
+    bottom->setGeometry(geometry.edge, geometry.Height() - height - 1, 8 * geometry.square, height);
+    top->setGeometry(geometry.edge, 1, 8 * geometry.square, height);
+    whiteLabel->setVisible(Options.ShowPlayers);
+    blackLabel->setVisible(Options.ShowPlayers);
 }
-void TBoardPanel::ShowMoveCursor() { }
-void TBoardPanel::HideMoveCursor() { }
-bool TBoardPanel::MoveCursorVisible() const
+
+void TBoardPanel::SetPlayerNames(const QString& white, const QString& black)
 {
-    return false;
+    whiteLabel->setText(white);
+    blackLabel->setText(black);
 }
-SquarePair TBoardPanel::MoveCursorSquare() const
+
+void TBoardPanel::PlaceCover()
 {
-    return {1, 1};
+    const TBoardGeometry geometry = Geometry();
+    const int s = geometry.square;
+    freezePanel->setGeometry(geometry.edge + s / 4, geometry.Top() + s / 4, 15 * s / 2, 15 * s / 2);
+    QFont font = freezePanel->font();
+    font.setPixelSize(std::max(s / 2, 10));
+    font.setBold(true);
+    freezePanel->setFont(font);
+    freezePanel->setStyleSheet(
+        QStringLiteral("QLabel { background: rgba(40, 40, 48, 200); color: white; "
+                       "border: 2px solid rgba(255, 255, 255, 160); border-radius: %1px; }")
+            .arg(s / 4));
 }
-void TBoardPanel::StepMoveCursor(int, int) { }
-void TBoardPanel::StartFlash(SquarePair) { }
-void TBoardPanel::StopFlash() { }
-void TBoardPanel::StartDrag(TPieceSprite*, bool) { }
-bool TBoardPanel::Dragging() const
+
+void TBoardPanel::SetFrozenCover(bool visible)
 {
-    return false;
+    freezePanel->setVisible(visible);
+    if (visible) {
+        freezePanel->raise();
+    }
 }
-void TBoardPanel::CancelDrag() { }
-void TBoardPanel::SetFrozenCover(bool) { }
-engine::BoardImage TBoardPanel::ImageFromSprites() const
+
+void TBoardPanel::RedrawBackground()
 {
-    return {};
+    const QImage texture = LoadTexture(Options.Texture);
+    if (texture.isNull()) {
+        background->hide();
+    } else {
+        background->SetBitmain(texture);
+        background->show();
+        background->lower();
+    }
+    const bool tinted = !texture.isNull();
+    for (TBoardSquare* square : squares) {
+        square->SetTinted(tinted);
+    }
+    ResetSquares();
 }
-bool TBoardPanel::DebugBoard()
+
+void TBoardPanel::RedrawSquares()
 {
-    return false;
+    const TGameRecord& record = host.BoardRecord();
+    const int border = std::max(Options.BorderSize, 1);
+    for (int file = 1; file <= 8; ++file) {
+        for (int rank = 1; rank <= 8; ++rank) {
+            const SquarePair at {static_cast<std::uint8_t>(file), static_cast<std::uint8_t>(rank)};
+            TBoardSquare* shape = ShapeAt(at);
+            if (shape == nullptr) {
+                continue;
+            }
+            shape->setAttribute(Qt::WA_OpaquePaintEvent, Options.ReduceFlicker && !background->isVisible());
+            const bool dark = ControlTag(shape) == board_tag::DarkSquare;
+            const QColor fill = ToQColor(dark ? Options.BlackColor : Options.WhiteColor);
+            shape->SetFill(fill);
+            const int mark = record.Board.At(file, rank).Mark;
+            if (mark == 1 && Options.ShowAttacks) {
+                shape->SetOutline(ToQColor(Options.AttackColor), border);
+            } else if (mark == 2 && Options.ShowJeopardies) {
+                shape->SetOutline(ToQColor(Options.JeopardyColor), border);
+            } else {
+                shape->SetOutline(fill, 1);
+            }
+        }
+    }
+    for (TPieceSprite* sprite : sprites) {
+        RefreshHint(sprite);
+    }
+    QPen pen = markerLine->Pen();
+    pen.setColor(ToQColor(Options.MarkerColor));
+    markerLine->SetPen(pen);
+    markerLine->SetBrush(ToQColor(Options.MarkerColor));
 }

@@ -7,14 +7,19 @@
 
 #include "engine/types.h"
 #include "record/game_modes.h"
+#include "view/board_geometry.h"
 #include "view/controls/transparent_image.h"
+#include "view/taken_pieces.h"
 
+#include <array>
 #include <vector>
 
 class QLabel;
 class QTimer;
+class TBoardSquare;
 class TGameRecord;
 class TLine;
+class TMoveCursorFrame;
 
 // Tags of the board's controls. Hit-testing, redrawing and the self-check
 // pick controls by them; a control with a tag of 256 or more, or with the
@@ -201,9 +206,71 @@ public:
     // the host has been told of a rebuilt board and the pieces redrawn.
     bool DebugBoard();
 
+    // The counts and order of the taken pieces behind the taken rows.
+    const TTakenPieces& Taken() const { return taken; }
+    // The set's name after legacy numbers were replaced.
+    const QString& PieceSetName() const { return pieceSetName; }
+    TBoardGeometry Geometry() const;
+    // The panel's own controls, for the window's layout and for tests.
+    TLine* MarkerLine() const { return markerLine; }
+    QWidget* FreezeCover() const;
+    TPieceSprite* DragPicture() const { return dragPiece; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void CreateControls();
+    void PlaceSquares();
+    void PlaceLabels();
+    void PlacePlayerLabels();
+    void PlaceCover();
+    void SetupPieceImage(TPieceSprite* sprite);
+    void RefreshHint(TPieceSprite* sprite);
+    void RefreshPointer(TPieceSprite* sprite);
+    bool SpriteMayMove(const TPieceSprite* sprite) const;
+    const QImage& DisplayFrame(int colour, int kind);
+    void FreeSprite(TPieceSprite* sprite);
+    std::vector<TPieceSprite*> TakenRow(int colour) const;
+    int TakenRowTop(int colour) const;
+    void PlaceMarker();
+    void AnimateSlide(TPieceSprite* sprite, QPoint from, QPoint to);
+    void PlaceMoveCursor();
+    void FlashTimerTimer();
+    TBoardSquare* ShapeAt(engine::SquarePair square) const;
+    bool HandlePress(QWidget* control, QMouseEvent* event);
+    void DragMoveTo(QPoint point);
+    void DragDropAt(QPoint point);
+    void EndDrag();
+    bool ReportProblem(const QString& text, bool& first);
+
     TBoardHost& host;
     QImage pieceBitmap;
     std::vector<TPieceSprite*> sprites;
-    // The rest is the implementation's.
+    QString pieceSetName;
+    TTakenPieces taken;
+    std::array<TBoardSquare*, 64> squares {};
+    TTransparentImage* background = nullptr;
+    TLine* markerLine = nullptr;
+    TMoveCursorFrame* moveCursor = nullptr;
+    std::array<QLabel*, 16> fileLabels {};
+    std::array<QLabel*, 16> rankLabels {};
+    QLabel* whiteLabel = nullptr;
+    QLabel* blackLabel = nullptr;
+    QLabel* freezePanel = nullptr;
+    TPieceSprite* dragPiece = nullptr;
+    QTimer* flashTimer = nullptr;
+    engine::SquarePair markerFrom {0, 0};
+    engine::SquarePair markerTo {0, 0};
+    engine::SquarePair cursorSquare {5, 2};
+    engine::SquarePair flashSquare {0, 0};
+    QPointer<TPieceSprite> dragSprite;
+    bool dragAccepted = false;
+    // Frames drawn at the screen's resolution for the current piece size.
+    std::array<QImage, 12> frames;
+    QSize framesSize;
+    qreal framesRatio = 0;
 };

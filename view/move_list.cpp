@@ -259,7 +259,8 @@ void TMoveGrid::resizeEvent(QResizeEvent* event)
 
 void TMoveGrid::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = viewport()->mapFrom(this, event->position().toPoint());
+    // Mouse events reach a scroll area in its viewport's coordinates.
+    const QPoint at = event->position().toPoint();
     const int row = TopRow() + at.y() / rowHeight;
     const int column = at.x() < ColumnLeft(1) ? 0 : at.x() < ColumnLeft(2) ? 1 : 2;
     if (row < rowCount && column > 0) {

@@ -262,8 +262,20 @@ void TTransparentImage::DrawImageAt(QPainter& painter, int x, int y)
     }
 }
 
+void TTransparentImage::SetDisplayPicture(const QImage& picture)
+{
+    display = picture;
+    update();
+}
+
 void TTransparentImage::paintEvent(QPaintEvent*)
 {
+    if (HasPixels(display)) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(rect(), display);
+        return;
+    }
     if (!HasPixels(bitmap)) {
         return;
     }
@@ -285,6 +297,14 @@ void TTransparentImage::paintEvent(QPaintEvent*)
 
 bool TTransparentImage::HitTest(QPoint point) const
 {
+    if (HasPixels(display)) {
+        if (!rect().contains(point)) {
+            return false;
+        }
+        const int a = point.x() * display.width() / width();
+        const int b = point.y() * display.height() / height();
+        return qAlpha(display.pixel(a, b)) >= 128;
+    }
     const int bw = bitmap.width();
     const int bh = bitmap.height();
     if (bw < 1 || bh < 1) {

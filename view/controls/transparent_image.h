@@ -60,6 +60,13 @@ public:
     TColor TransparentColor() const { return transparentColor; }
     void SetTransparentColor(TColor value);
 
+    // A picture drawn over the whole control in place of the cell, e.g. the
+    // cell drawn again at the screen's resolution (its devicePixelRatio
+    // set). Its see-through pixels decide the hit test while it is set; an
+    // empty picture goes back to the cell.
+    void SetDisplayPicture(const QImage& picture);
+    const QImage& DisplayPicture() const { return display; }
+
     bool MouseOnImage() const { return mouseOnImage; }
     // Moves the control's top-left corner to (x, y).
     void SpriteMove(int x, int y);
@@ -94,6 +101,7 @@ private:
     // The picture with see-through pixels, made with the mask, so a paint
     // is a single transfer.
     QImage sprite;
+    QImage display;
     bool autoResize = false;
     bool center = false;
     bool stretch = false;

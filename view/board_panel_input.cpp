@@ -1,0 +1,276 @@
+// Input on the board: presses and releases handed to the host, the drag
+// picture, the keyboard cursor, the flashing square and highlighting.
+#include <QCursor>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "settings/options.h"
+#include "view/board_controls.h"
+#include "view/board_panel.h"
+using engine::SquarePair;
+
+void TBoardPanel::HighlightSquare(SquarePair square)
+{
+    if (TBoardSquare* shape = ShapeAt(square)) {
+        shape->SetHighlighted(true);
+    }
+}
+
+void TBoardPanel::ResetSquare(SquarePair square)
+{
+    if (TBoardSquare* shape = ShapeAt(square)) {
+        shape->SetHighlighted(false);
+        shape->update();
+    }
+}
+
+void TBoardPanel::ResetSquares()
+{
+    for (TBoardSquare* shape : squares) {
+        shape->SetHighlighted(false);
+        shape->update();
+    }
+}
+
+bool TBoardPanel::Highlighted(SquarePair square) const
+{
+    const TBoardSquare* shape = ShapeAt(square);
+    return shape != nullptr && shape->Highlighted();
+}
+
+void TBoardPanel::PlaceMoveCursor()
+{
+    moveCursor->setGeometry(SquareRect(cursorSquare));
+}
+
+void TBoardPanel::ShowMoveCursor()
+{
+    PlaceMoveCursor();
+    moveCursor->show();
+    moveCursor->raise();
+    dragPiece->raise();
+    freezePanel->raise();
+}
+
+void TBoardPanel::HideMoveCursor()
+{
+    moveCursor->hide();
+}
+
+bool TBoardPanel::MoveCursorVisible() const
+{
+    return moveCursor->isVisibleTo(this);
+}
+
+SquarePair TBoardPanel::MoveCursorSquare() const
+{
+    return cursorSquare;
+}
+
+void TBoardPanel::StepMoveCursor(int dx, int dy)
+{
+    // Screen directions: right and down mean higher files and lower ranks,
+    // the other way round when Black is at the bottom.
+    const int sign = Options.BoardRotated ? -1 : 1;
+    const int file = (cursorSquare.File - 1 + sign * dx + 8 * 8) % 8 + 1;
+    const int rank = (cursorSquare.Rank - 1 - sign * dy + 8 * 8) % 8 + 1;
+    cursorSquare = {static_cast<std::uint8_t>(file), static_cast<std::uint8_t>(rank)};
+    PlaceMoveCursor();
+}
+
+void TBoardPanel::StartFlash(SquarePair square)
+{
+    StopFlash();
+    flashSquare = square;
+    HighlightSquare(square);
+    flashTimer->start();
+}
+
+void TBoardPanel::StopFlash()
+{
+    flashTimer->stop();
+    if (flashSquare.File != 0) {
+        ResetSquare(flashSquare);
+    }
+    flashSquare = {0, 0};
+}
+
+void TBoardPanel::FlashTimerTimer()
+{
+    if (flashSquare.File == 0) {
+        flashTimer->stop();
+        return;
+    }
+    if (Highlighted(flashSquare)) {
+        ResetSquare(flashSquare);
+    } else {
+        HighlightSquare(flashSquare);
+    }
+}
+
+void TBoardPanel::StartDrag(TPieceSprite* sprite, bool picture)
+{
+    if (sprite == nullptr) {
+        return;
+    }
+    dragSprite = sprite;
+    dragAccepted = false;
+    if (picture) {
+        dragPiece->SetCode(sprite->Code() | board_tag::DragFlag);
+        dragPiece->SetFrames(6);
+        dragPiece->SetFilmstrips(2);
+        dragPiece->SetShowFrame(6 - sprite->Kind());
+        dragPiece->SetShowFilmstrip(sprite->Colour());
+        dragPiece->SetTransparentColor(sprite->TransparentColor());
+        dragPiece->SetTransparent(true);
+        dragPiece->SetStretch(true);
+        dragPiece->SetBitmain(pieceBitmap);
+        dragPiece->resize(sprite->size());
+        dragPiece->SetDisplayPicture(sprite->DisplayPicture());
+        const QPoint centre = mapFromGlobal(QCursor::pos());
+        dragPiece->move(rect().contains(centre) ? centre - dragPiece->rect().center() : sprite->pos());
+        dragPiece->show();
+        dragPiece->raise();
+        freezePanel->raise();
+        sprite->hide();
+    }
+    grabMouse(QCursor(Qt::ClosedHandCursor));
+}
+
+bool TBoardPanel::Dragging() const
+{
+    return !dragSprite.isNull();
+}
+
+void TBoardPanel::DragMoveTo(QPoint point)
+{
+    TPieceSprite* sprite = dragSprite.data();
+    if (sprite == nullptr) {
+        return;
+    }
+    if (dragPiece->isVisible()) {
+        dragPiece->move(point - dragPiece->rect().center());
+    }
+    dragAccepted = host.PieceDragOver(sprite, SquareAt(point));
+    grabMouse(QCursor(dragAccepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor));
+}
+
+void TBoardPanel::DragDropAt(QPoint point)
+{
+    TPieceSprite* sprite = dragSprite.data();
+    if (sprite == nullptr) {
+        return;
+    }
+    const SquarePair target = SquareAt(point);
+    if (host.PieceDragOver(sprite, target)) {
+        host.PieceDragDrop(sprite, target);
+    }
+    EndDrag();
+}
+
+void TBoardPanel::EndDrag()
+{
+    TPieceSprite* sprite = dragSprite.data();
+    dragSprite = nullptr;
+    releaseMouse();
+    dragPiece->hide();
+    dragPiece->SetDisplayPicture(QImage());
+    if (sprite == nullptr) {
+        return;
+    }
+    // A sprite freed by the drop (a redraw) is no longer on the board.
+    if (std::find(sprites.begin(), sprites.end(), sprite) != sprites.end()) {
+        if (!sprite->Taken() || Options.ShowTaken) {
+            sprite->show();
+        }
+    }
+    host.PieceEndDrag(sprite);
+}
+
+void TBoardPanel::CancelDrag()
+{
+    if (Dragging()) {
+        EndDrag();
+    }
+}
+
+// Presses on a sprite's see-through part or on a square are square presses;
+// presses on labels and the margin are the panel's.
+bool TBoardPanel::HandlePress(QWidget* control, QMouseEvent* event)
+{
+    if (freezePanel->isVisible()) {
+        return true;
+    }
+    const QPoint point = control->mapTo(this, event->position().toPoint());
+    auto* sprite = qobject_cast<TPieceSprite*>(control);
+    if (sprite != nullptr && sprite->HitTest(event->position().toPoint())) {
+        host.PieceMouseDown(sprite, event->button());
+        return true;
+    }
+    if (sprite != nullptr && sprite->Taken()) {
+        host.BoardPanelMouseDown(event->button());
+        return true;
+    }
+    const SquarePair square = SquareAt(point);
+    if (square.File == 0) {
+        host.BoardPanelMouseDown(event->button());
+        return true;
+    }
+    // A piece under a see-through corner of a neighbour still gets it.
+    TPieceSprite* under = LocatePieceAt(square);
+    if (under != nullptr && under != sprite && under->HitTest(under->mapFrom(this, point))) {
+        host.PieceMouseDown(under, event->button());
+    } else {
+        host.SquareMouseDown(square, event->button());
+    }
+    return true;
+}
+
+bool TBoardPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* control = qobject_cast<QWidget*>(watched);
+    if (control == nullptr || control->parentWidget() != this) {
+        return QWidget::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return HandlePress(control, static_cast<QMouseEvent*>(event));
+    case QEvent::MouseMove:
+        if (Dragging()) {
+            DragMoveTo(control->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (Dragging()) {
+            DragDropAt(control->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
+        } else if (!freezePanel->isVisible()) {
+            host.BoardMouseUp();
+        }
+        return true;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TBoardPanel::mousePressEvent(QMouseEvent* event)
+{
+    HandlePress(this, event);
+}
+
+void TBoardPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    if (Dragging()) {
+        DragMoveTo(event->position().toPoint());
+    }
+}
+
+void TBoardPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (Dragging()) {
+        DragDropAt(event->position().toPoint());
+    }
+}
