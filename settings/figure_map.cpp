@@ -1,5 +1,8 @@
 #include "settings/figure_map.h"
 
+#include "settings/options.h"
+#include "settings/settings_file.h"
+
 #include <array>
 
 namespace {
@@ -34,4 +37,20 @@ QString DefaultFigureMap(const QString& fontName)
         return QStringLiteral("kqrbnplwtvmo +!\"#$%&") + QChar(0x2018) + u'(';
     }
     return QStringLiteral("kqrbhplwtnjo=+ - /\\ _ ");
+}
+
+QChar FigurineGlyph(const QString& map, bool dark, int colour, int kind)
+{
+    const bool piece = kind >= 1 && kind <= 6 && (colour == 0 || colour == 1);
+    const int position = piece ? kind + 6 * colour : 13 + (dark ? 1 : 0);
+    if (position > map.size()) {
+        return u' ';
+    }
+    const QChar glyph = map.at(position - 1);
+    return dark ? glyph.toUpper() : glyph.toLower();
+}
+
+QChar FigurineGlyph(bool dark, int colour, int kind)
+{
+    return FigurineGlyph(FigureCharMap(Options.FigureFont), dark, colour, kind);
 }
