@@ -236,6 +236,7 @@ private:
     void FreeSprite(TPieceSprite* sprite);
     std::vector<TPieceSprite*> TakenRow(int colour) const;
     int TakenRowTop(int colour) const;
+    void LayTakenRow(int colour, const std::vector<TPieceSprite*>& row);
     void PlaceMarker();
     void AnimateSlide(TPieceSprite* sprite, QPoint from, QPoint to);
     void PlaceMoveCursor();

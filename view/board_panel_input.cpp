@@ -135,7 +135,8 @@ void TBoardPanel::StartDrag(TPieceSprite* sprite, bool picture)
         freezePanel->raise();
         sprite->hide();
     }
-    grabMouse(QCursor(Qt::ClosedHandCursor));
+    setCursor(Qt::ClosedHandCursor);
+    grabMouse();
 }
 
 bool TBoardPanel::Dragging() const
@@ -153,7 +154,7 @@ void TBoardPanel::DragMoveTo(QPoint point)
         dragPiece->move(point - dragPiece->rect().center());
     }
     dragAccepted = host.PieceDragOver(sprite, SquareAt(point));
-    grabMouse(QCursor(dragAccepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor));
+    setCursor(dragAccepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
 }
 
 void TBoardPanel::DragDropAt(QPoint point)
@@ -174,6 +175,7 @@ void TBoardPanel::EndDrag()
     TPieceSprite* sprite = dragSprite.data();
     dragSprite = nullptr;
     releaseMouse();
+    unsetCursor();
     dragPiece->hide();
     dragPiece->SetDisplayPicture(QImage());
     if (sprite == nullptr) {
@@ -270,7 +272,10 @@ void TBoardPanel::mouseMoveEvent(QMouseEvent* event)
 
 void TBoardPanel::mouseReleaseEvent(QMouseEvent* event)
 {
+    const QPoint point = event->position().toPoint();
     if (Dragging()) {
-        DragDropAt(event->position().toPoint());
+        DragDropAt(point);
+    } else if (!freezePanel->isVisible() && SquareAt(point).File != 0) {
+        host.BoardMouseUp();
     }
 }

@@ -264,25 +264,38 @@ void TBoardPanel::TakePieceAt(SquarePair square)
     }
 }
 
+// The row from the left at the taken-piece spacing; a row too long for the
+// board area closes up so that no piece is pushed out of sight.
+void TBoardPanel::LayTakenRow(int colour, const std::vector<TPieceSprite*>& row)
+{
+    const QSize piece = PieceSize();
+    int spacing = TakenSpacing(piece);
+    const int count = static_cast<int>(row.size());
+    const int room = BoardWidth() - 8 - piece.width();
+    if (count > 1 && (count - 1) * spacing > room) {
+        spacing = std::max(room / (count - 1), 1);
+    }
+    for (int i = 0; i < count; ++i) {
+        row[i]->SpriteMove(4 + i * spacing, TakenRowTop(colour));
+    }
+}
+
 void TBoardPanel::TakePiece(TPieceSprite* sprite)
 {
     const int colour = sprite->Colour();
-    const int spacing = TakenSpacing(PieceSize());
     std::vector<TPieceSprite*> row = TakenRow(colour);
     row.erase(std::remove(row.begin(), row.end(), sprite), row.end());
-    int x = 4;
     const int code = sprite->Code() & ~board_tag::TakenFlag;
-    for (TPieceSprite* other : row) {
-        const int otherCode = other->Code() & ~board_tag::TakenFlag;
-        if (!Options.SortTaken || otherCode <= code) {
-            x = std::max(x, other->x() + spacing);
-        } else {
-            // Lower codes (the king first) stay to the left.
-            other->SpriteMove(other->x() + spacing, other->y());
-        }
+    // In capture order it goes last; sorted, after every lower or equal code
+    // (the king first).
+    auto at = row.end();
+    if (Options.SortTaken) {
+        at = std::find_if(row.begin(), row.end(),
+            [code](const TPieceSprite* other) { return (other->Code() & ~board_tag::TakenFlag) > code; });
     }
+    row.insert(at, sprite);
     sprite->SetCode(code | board_tag::TakenFlag);
-    sprite->SpriteMove(x, TakenRowTop(colour));
+    LayTakenRow(colour, row);
     sprite->SetMovable(host.GameMode() == TGameMode::BoardSetup);
     sprite->setVisible(Options.ShowTaken);
     RefreshHint(sprite);
@@ -291,24 +304,18 @@ void TBoardPanel::TakePiece(TPieceSprite* sprite)
 void TBoardPanel::ReplacePieceAt(SquarePair square, int kind, int colour)
 {
     const int code = PieceCode(colour, kind) | board_tag::TakenFlag;
-    const std::vector<TPieceSprite*> row = TakenRow(colour);
+    std::vector<TPieceSprite*> row = TakenRow(colour);
+    const auto found = std::find_if(row.rbegin(), row.rend(),
+        [code](const TPieceSprite* candidate) { return candidate->Code() == code; });
     TPieceSprite* sprite = nullptr;
-    for (TPieceSprite* candidate : row) {
-        if (candidate->Code() == code) {
-            sprite = candidate;
-        }
-    }
-    if (sprite == nullptr) {
+    if (found == row.rend()) {
         // Nothing of that kind lies in the row (the taken rows were
         // rebuilt since): the piece still has to come back.
         sprite = CreatePiece(square, colour, kind);
     } else {
-        const int spacing = TakenSpacing(PieceSize());
-        for (TPieceSprite* other : row) {
-            if (other->x() > sprite->x()) {
-                other->SpriteMove(other->x() - spacing, other->y());
-            }
-        }
+        sprite = *found;
+        row.erase(std::next(found).base());
+        LayTakenRow(colour, row);
         sprite->SetCode(code & ~board_tag::TakenFlag);
         PlacePiece(sprite, square);
     }
