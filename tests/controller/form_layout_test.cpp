@@ -1,0 +1,269 @@
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+#include "controller_fixture.h"
+#include "record/notation_writer.h"
+#include "record/position_writer.h"
+#include "settings/data_folder.h"
+#include "settings/message_catalog.h"
+#include "settings/messages.h"
+#include "settings/options.h"
+#include "view/board_controls.h"
+#include "view/board_panel.h"
+#include "view/controls/clock_face.h"
+#include "view/move_list.h"
+#include "view/status_panel.h"
+
+namespace {
+
+// The window on a piece set of plain frames of a known size, drawn from a
+// data folder of the test's own.
+class FormLayout : public ControllerTest {
+protected:
+    void UsePieceSet(int w0, int h0)
+    {
+        ASSERT_TRUE(folder.isValid());
+        QDir(folder.path()).mkpath(QStringLiteral("pieces"));
+        QImage picture(6 * w0, 2 * h0, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        ASSERT_TRUE(picture.save(folder.filePath(QStringLiteral("pieces/Plain.bmp"))));
+        DataDir = folder.path() + u'/';
+        Options.PieceSet = QStringLiteral("Plain");
+    }
+
+    // The designed example: 44-pixel squares, 16-pixel edges, player names,
+    // unscaled 44 x 44 taken pieces, the status panel with the narration.
+    void DesignedOptions()
+    {
+        UsePieceSet(44, 44);
+        Options.SquareSize = 44;
+        Options.EdgeSize = 16;
+        Options.ShowPlayers = true;
+        Options.ShowTaken = true;
+        Options.ScalePieces = false;
+        Options.ShowStatus = true;
+        Options.ShowNarration = true;
+        Options.ShowButtons = 2;
+    }
+
+    static std::unique_ptr<TChessForm> Shown(std::unique_ptr<TChessForm> form)
+    {
+        form->show();
+        QApplication::processEvents();
+        return form;
+    }
+
+    static QSize Client(const TChessForm& form)
+    {
+        return form.centralWidget()->size() + QSize(form.LeftBarWidth(), form.TopBarHeight());
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(FormLayout, ClientAreaFromTheOptions)
+{
+    DesignedOptions();
+    struct Case {
+        int buttons;
+        bool status, narration, scale;
+        QSize client;
+    } const cases[] = {
+        {2, true, true, true, {384 + 376, 28 + 416 + 100}},
+        {1, true, true, false, {28 + 384 + 376, 416 + 100}},
+        {0, true, false, true, {384 + 192, 416 + 100}},
+        {0, false, true, false, {384, 416 + 100}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.buttons << c.status << c.narration << c.scale);
+        Options.ShowButtons = c.buttons;
+        Options.ShowStatus = c.status;
+        Options.ShowNarration = c.narration;
+        Options.ScaleSquares = c.scale;
+        auto form = Shown(MakeForm());
+        EXPECT_EQ(form->ClientSize(), c.client);
+        EXPECT_EQ(Client(*form), c.client);
+        EXPECT_EQ(form->ButtonBar()->isVisible(), c.buttons != 0);
+        EXPECT_EQ(form->StatusPanel()->isVisible(), c.status);
+        // A window whose squares do not scale keeps its size.
+        EXPECT_EQ(form->minimumSize() == form->maximumSize(), !c.scale);
+    }
+    EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST_F(FormLayout, DraggingTheFrameScalesTheSquares)
+{
+    DesignedOptions();
+    Options.ScaleSquares = true;
+    auto form = Shown(MakeForm());
+    const QSize extra = form->size() - Client(*form);
+    // Width for the squares: client width less 2E and the status panel.
+    struct Case {
+        int squaresWidth, clientHeight, square;
+    } const cases[] = {
+        {250, 900, 28}, // 4 * (250 / 32)
+        {8 * 60, 900, 60}, {159, 900, 20}, // never below 20
+        {8 * 60, 28 + 64 + 100 + 8 * 36 + 10, 36}, // the height decides
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.squaresWidth);
+        form->resize(QSize(32 + c.squaresWidth + 376, c.clientHeight) + extra);
+        QApplication::processEvents();
+        EXPECT_EQ(Options.SquareSize, c.square);
+        EXPECT_EQ(form->Board()->BoardWidth(), 32 + 8 * c.square);
+        EXPECT_EQ(form->StatusPanel()->x(), form->Board()->BoardWidth());
+    }
+}
+
+TEST_F(FormLayout, ScaledTakenPiecesLeaveRoomInTheHeight)
+{
+    DesignedOptions();
+    Options.ScaleSquares = true;
+    Options.ScalePieces = true;
+    auto form = Shown(MakeForm());
+    const QSize extra = form->size() - Client(*form);
+    // Square frames: 4 * ((H - 8) * 5 * 88 / (160 * 88 + 64 * 44)) with H
+    // the height less the tool bar and the edges: 400 pixels give 40.
+    form->resize(QSize(2000, 28 + 64 + 8 + 400) + extra);
+    QApplication::processEvents();
+    EXPECT_EQ(Options.SquareSize, 40);
+    // The scaled taken rows fit under the board.
+    EXPECT_LE(form->Board()->BoardHeight() + form->Board()->TakenHeight(), 64 + 8 + 400);
+}
+
+TEST_F(FormLayout, NarrowEdgesHideTheCoordinates)
+{
+    UsePieceSet(44, 44);
+    Options.ShowLabels = true;
+    for (const int edge : {7, 8}) {
+        SCOPED_TRACE(edge);
+        Options.EdgeSize = edge;
+        auto form = Shown(MakeForm());
+        int labels = 0;
+        for (const QLabel* label : form->Board()->findChildren<QLabel*>()) {
+            const int tag = ControlTag(label);
+            if ((tag == board_tag::FileLabel || tag == board_tag::RankLabel) && label->isVisible()) {
+                ++labels;
+            }
+        }
+        if (edge > 7) {
+            EXPECT_GT(labels, 0);
+        } else {
+            EXPECT_EQ(labels, 0);
+        }
+    }
+}
+
+TEST_F(FormLayout, TurnModeMoveListAndPositionFollowTheGame)
+{
+    Options.Notation = LongAlgebraic;
+    auto form = Shown(MakeForm());
+    form->PlayBothExecute();
+    TStatusPanel* panel = form->StatusPanel();
+    const auto turn = [](int number, int colour) {
+        return FormatMessage(msg::MoveNumberStatus, number) + QStringLiteral(" - ")
+            + FormatMessage(msg::SideToMoveStatus, ColourText(colour));
+    };
+    EXPECT_EQ(panel->TurnPanel()->text(), turn(1, 0));
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e4")));
+    EXPECT_EQ(panel->TurnPanel()->text(), turn(1, 1));
+    EXPECT_EQ(panel->TurnPanel()->palette().color(QPalette::Window), QColor(Qt::black));
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e5")));
+    EXPECT_EQ(panel->TurnPanel()->text(), turn(2, 0));
+    EXPECT_EQ(panel->TurnPanel()->palette().color(QPalette::Window), QColor(Qt::white));
+
+    EXPECT_EQ(panel->ModeLabel()->text(),
+        FormatMessage(msg::PlayTwoPlayer) + QStringLiteral(" - ") + FormatMessage(msg::UsersTurn));
+    EXPECT_EQ(
+        panel->LayoutMemo()->toPlainText(), FormatMessage(msg::FenLine, BoardCurrentFEN(form->Record())));
+
+    // The next ply's slot is the current cell.
+    const TMoveGrid* list = panel->MoveList();
+    EXPECT_EQ(list->RowCount(), 2);
+    EXPECT_EQ(list->Cell(0, 1).Text.trimmed(), QStringLiteral("e2-e4"));
+    EXPECT_EQ(list->Cell(0, 2).Text.trimmed(), QStringLiteral("e7-e5"));
+    EXPECT_EQ(list->CurrentRow(), 0);
+    EXPECT_EQ(list->CurrentColumn(), 2);
+
+    form->ResignExecute();
+    ASSERT_TRUE(form->GameOver());
+    EXPECT_EQ(panel->TurnPanel()->text(), QString());
+    EXPECT_EQ(panel->ModeLabel()->text(), FormatMessage(msg::GameOverText));
+}
+
+TEST_F(FormLayout, WorkingPanelShowsTheComputersSearch)
+{
+    Options.ShowWorking = true;
+    auto form = Shown(MakeForm());
+    form->PlayWhiteExecute();
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e4")));
+    ASSERT_TRUE(IdleUntilUsersTurn(*form));
+    form->UpdateWorking(1);
+    TStatusPanel* panel = form->StatusPanel();
+    EXPECT_EQ(panel->SearchLabel()->text(), FormatMessage(msg::EngineIdle));
+    EXPECT_TRUE(panel->ValueLabel()->text().startsWith(FormatMessage(msg::WorkingValue, QString()).trimmed()))
+        << panel->ValueLabel()->text().toStdString();
+    EXPECT_TRUE(
+        panel->BestLineLabel()->text().startsWith(FormatMessage(msg::WorkingLine, QString()).trimmed()))
+        << panel->BestLineLabel()->text().toStdString();
+}
+
+TEST_F(FormLayout, AFocusedTextBoxIsPaintedAsAnEditField)
+{
+    auto form = Shown(MakeForm());
+    QApplication::setActiveWindow(form.get());
+    QPlainTextEdit* message = form->StatusPanel()->MessageMemo();
+    message->setFocus();
+    QApplication::processEvents();
+    if (QApplication::focusWidget() != message) {
+        GTEST_SKIP() << "the platform gives no keyboard focus";
+    }
+    EXPECT_EQ(form->FocusedMemo(), message);
+    EXPECT_EQ(message->viewport()->backgroundRole(), QPalette::Base);
+    form->StatusPanel()->MoveEntry()->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(form->FocusedMemo(), nullptr);
+    EXPECT_EQ(message->viewport()->backgroundRole(), QPalette::Window);
+}
+
+// The status panel at two square sizes; the pictures are kept for a look.
+TEST_F(FormLayout, LayoutAtTwoSquareSizes)
+{
+    // The built piece set, so the pictures show real pieces.
+    const QString pieceSet = Options.PieceSet;
+    DesignedOptions();
+    DataDir = QStringLiteral(QUARVEL_BIN_DIR "/");
+    Options.PieceSet = pieceSet;
+    Options.ShowDigital = true;
+    Options.ShowAnalogue = false;
+    struct Case {
+        int square;
+        bool working;
+    } const cases[] = {{44, true}, {20, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.square);
+        Options.SquareSize = c.square;
+        auto form = Shown(MakeForm());
+        form->PlayBothExecute();
+        for (const char* move : {"e4", "e5", "Nf3", "Nc6", "Bb5", "a6"}) {
+            ASSERT_TRUE(form->EnterMove(QLatin1String(move)));
+        }
+        TStatusPanel* panel = form->StatusPanel();
+        const int boardHeight = 2 * 32 + 8 * c.square;
+        EXPECT_EQ(panel->geometry(), QRect(32 + 8 * c.square, 0, 376, boardHeight));
+        EXPECT_EQ(panel->MessagePanel()->y(), boardHeight - 34 - 8);
+        EXPECT_EQ(panel->MovesPanel()->y(), 104);
+        EXPECT_EQ(panel->WorkingPanel()->isVisible(), c.working);
+        EXPECT_EQ(panel->LayoutBevel()->y(), boardHeight - 8 - 56);
+        EXPECT_TRUE(form->WhiteClockFace()->Digital());
+        form->grab().save(QStringLiteral("window-%1.png").arg(c.square));
+    }
+}
+
+} // namespace
