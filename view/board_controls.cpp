@@ -6,7 +6,7 @@
 namespace {
 
 constexpr const char* TagProperty = "boardTag";
-const QColor HighlightTint(0xFF, 0xD8, 0x40);
+const QColor HighlightTint(0xFF, 0xC8, 0x20, 0x90);
 
 } // namespace
 
@@ -76,9 +76,8 @@ void TBoardSquare::paintEvent(QPaintEvent*)
         painter.drawRect(QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
     }
     if (highlighted) {
-        // An inverted tint: visible on light and dark squares and on any
-        // texture, and undone exactly by painting the square again.
-        painter.setCompositionMode(QPainter::CompositionMode_Difference);
+        // A see-through gold over the square: it shows on light and dark
+        // squares and on any texture, and painting the square again undoes it.
         painter.fillRect(rect(), HighlightTint);
     }
 }

@@ -215,9 +215,10 @@ void TBoardPanel::PlaceLabels()
     const int s = geometry.square;
     const bool shown = Options.ShowLabels && e > 7;
     const int dpi = std::max(logicalDpiY(), 1);
-    QFont labelFont(QStringLiteral("Arial"));
-    const int points = std::min(e * 50 / dpi + 1, 8);
-    labelFont.setPointSize(std::max(points, 1));
+    const int points = std::max(std::min(e * 50 / dpi + 1, 8), 1);
+    // A very fine screen gets the window's own font rather than Arial.
+    QFont labelFont = dpi * points > 767 ? font() : QFont(QStringLiteral("Arial"));
+    labelFont.setPointSize(points);
     for (int i = 0; i < 16; ++i) {
         const int column = i % 8;
         const bool second = i >= 8;

@@ -47,6 +47,11 @@ TEST_F(BoardPanelTest, StartPositionShowsEveryPieceWithPointersForTheSideToMove)
     panel->UpdatePieces();
     EXPECT_TRUE(panel->LocatePieceAt(Sq("e8"))->Movable());
     SaveScreenshot(QStringLiteral("board_start"));
+    // A texture shows through the squares, tinted by their colours.
+    Options.Texture = QStringLiteral("Wood");
+    panel->RedrawBackground();
+    panel->HighlightSquare(Sq("e4"));
+    SaveScreenshot(QStringLiteral("board_texture"));
 }
 
 TEST_F(BoardPanelTest, ScaledPiecesSitCentredInTheirSquares)
