@@ -183,7 +183,11 @@ void TBoardPanel::ResizeBoard()
 {
     const TBoardGeometry geometry = Geometry();
     const int s = geometry.square;
-    setMinimumSize(geometry.Width(), geometry.Height() + TakenHeight());
+    // The window's layout places the panel; until then it is at least as
+    // large as the board and the taken rows.
+    if (width() < geometry.Width() || height() < geometry.Height() + TakenHeight()) {
+        resize(std::max(width(), geometry.Width()), std::max(height(), geometry.Height() + TakenHeight()));
+    }
     PlaceSquares();
     PlaceLabels();
     background->setGeometry(geometry.edge, geometry.Top(), 8 * s, 8 * s);

@@ -246,6 +246,8 @@ private:
     void DragMoveTo(QPoint point);
     void DragDropAt(QPoint point);
     void EndDrag();
+    void StopDragging();
+    void FinishDrag(TPieceSprite* sprite);
     bool ReportProblem(const QString& text, bool& first);
 
     TBoardHost& host;

@@ -157,6 +157,10 @@ void TBoardPanel::DragMoveTo(QPoint point)
     setCursor(dragAccepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
 }
 
+// The drag is over before the host hears of the drop, so the move it makes
+// finds no drag picture or dragging sprite; the sprite stays hidden until
+// the move puts it on its new square (without a slide) or the end of the
+// drag shows it where it was.
 void TBoardPanel::DragDropAt(QPoint point)
 {
     TPieceSprite* sprite = dragSprite.data();
@@ -164,23 +168,25 @@ void TBoardPanel::DragDropAt(QPoint point)
         return;
     }
     const SquarePair target = SquareAt(point);
-    if (host.PieceDragOver(sprite, target)) {
+    const bool accepted = host.PieceDragOver(sprite, target);
+    StopDragging();
+    if (accepted) {
         host.PieceDragDrop(sprite, target);
     }
-    EndDrag();
+    FinishDrag(sprite);
 }
 
-void TBoardPanel::EndDrag()
+void TBoardPanel::StopDragging()
 {
-    TPieceSprite* sprite = dragSprite.data();
     dragSprite = nullptr;
     releaseMouse();
     unsetCursor();
     dragPiece->hide();
     dragPiece->SetDisplayPicture(QImage());
-    if (sprite == nullptr) {
-        return;
-    }
+}
+
+void TBoardPanel::FinishDrag(TPieceSprite* sprite)
+{
     // A sprite freed by the drop (a redraw) is no longer on the board.
     if (std::find(sprites.begin(), sprites.end(), sprite) != sprites.end()) {
         if (!sprite->Taken() || Options.ShowTaken) {
@@ -188,6 +194,15 @@ void TBoardPanel::EndDrag()
         }
     }
     host.PieceEndDrag(sprite);
+}
+
+void TBoardPanel::EndDrag()
+{
+    TPieceSprite* sprite = dragSprite.data();
+    StopDragging();
+    if (sprite != nullptr) {
+        FinishDrag(sprite);
+    }
 }
 
 void TBoardPanel::CancelDrag()

@@ -1,6 +1,6 @@
 #include "view/move_list.h"
 
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,6 +18,14 @@ constexpr int TextIndent = 3;
 constexpr int ScrollBarWidth = 16;
 
 } // namespace
+
+bool MeasuresFixedPitch(const QFont& font)
+{
+    // The font's own pitch flag is unreliable for substituted families;
+    // the widths of a narrow and a wide letter tell.
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(u'i') == metrics.horizontalAdvance(u'W');
+}
 
 int MoveListRow(const TGameRecord& record, int ply)
 {
@@ -114,7 +122,7 @@ int TMoveGrid::VisibleRows() const
 
 bool TMoveGrid::FixedPitch() const
 {
-    return QFontInfo(font()).fixedPitch();
+    return MeasuresFixedPitch(font());
 }
 
 void TMoveGrid::Refresh()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QFont>
 #include <QString>
 
 class TGameRecord;
@@ -18,6 +19,9 @@ struct TMoveCell {
 // is fixed-pitch, bold when bookmarked. Rows start at the move StartPly
 // belongs to; a row is drawn once the slot of its first ply exists.
 TMoveCell MoveListCell(const TGameRecord& record, int style, bool fixedPitch, int row, int column);
+
+// Whether every character of the font is as wide as every other.
+bool MeasuresFixedPitch(const QFont& font);
 
 // The row and column that show a ply (column 1 White, 2 Black).
 int MoveListRow(const TGameRecord& record, int ply);

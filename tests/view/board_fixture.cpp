@@ -54,6 +54,13 @@ void TFakeBoardHost::PieceMouseDown(TPieceSprite* sprite, Qt::MouseButton button
     }
 }
 
+void TFakeBoardHost::PieceDragDrop(TPieceSprite* sprite, engine::SquarePair target)
+{
+    drops.push_back(target);
+    dragShownAtDrop = panel->Dragging() || panel->DragPicture()->isVisible();
+    panel->MovePieceAt(panel->SquareOf(sprite), target);
+}
+
 bool TFakeBoardHost::PieceDragOver(TPieceSprite*, engine::SquarePair target)
 {
     dragOvers.push_back(target);

@@ -55,7 +55,10 @@ public:
     void BoardPanelMouseDown(Qt::MouseButton) override { ++panelPresses; }
     void BoardMouseUp() override { ++mouseUps; }
     bool PieceDragOver(TPieceSprite*, engine::SquarePair target) override;
-    void PieceDragDrop(TPieceSprite*, engine::SquarePair target) override { drops.push_back(target); }
+    // Makes the move on the board, as the window does after the engine
+    // took it; notes whether the drag still showed at that moment.
+    void PieceDragDrop(TPieceSprite* sprite, engine::SquarePair target) override;
+    bool dragShownAtDrop = false;
     void PieceEndDrag(TPieceSprite*) override { ++endDrags; }
     void BoardRebuiltFromPictures(const engine::BoardImage& image) override { rebuilt = image; }
 };

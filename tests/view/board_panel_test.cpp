@@ -270,9 +270,11 @@ TEST_F(BoardPanelTest, DragAsksTheHostOnTheWayAndDropsWhereAccepted)
     ASSERT_EQ(host.drops.size(), 1u);
     EXPECT_EQ(host.drops[0], Sq("e4"));
     EXPECT_EQ(host.endDrags, 1);
+    EXPECT_FALSE(host.dragShownAtDrop);
     EXPECT_FALSE(panel->Dragging());
     EXPECT_FALSE(panel->DragPicture()->isVisible());
     EXPECT_TRUE(pawn->isVisible());
+    EXPECT_EQ(panel->LocatePieceAt(Sq("e4")), pawn);
     ASSERT_GE(host.dragOvers.size(), 2u);
     EXPECT_EQ(host.dragOvers[0], Sq("e3"));
 
@@ -285,6 +287,8 @@ TEST_F(BoardPanelTest, DragAsksTheHostOnTheWayAndDropsWhereAccepted)
     EXPECT_EQ(host.dragOvers.back().File, 0);
     EXPECT_EQ(host.drops.size(), 1u);
     EXPECT_EQ(host.endDrags, 2);
+    EXPECT_TRUE(pawn->isVisible());
+    EXPECT_EQ(panel->LocatePieceAt(Sq("e4")), pawn);
 }
 
 TEST_F(BoardPanelTest, PressesGoToPieceSquareOrMarginAndNotThroughTheCover)
