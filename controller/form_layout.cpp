@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -101,10 +100,19 @@ QFont FixedPitchFont(const QFont& base)
     font.setFamily(QStringLiteral("Courier New"));
     font.setFixedPitch(true);
     font.setStyleHint(QFont::TypeWriter);
-    if (!QFontDatabase::families().contains(font.family()) || !QFontInfo(font).fixedPitch()) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setPointSizeF(base.pointSizeF());
+    if (QFontDatabase::families().contains(font.family()) && MeasuresFixedPitch(font)) {
+        return font;
     }
+    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!MeasuresFixedPitch(font)) {
+        for (const QString& family : QFontDatabase::families()) {
+            if (QFontDatabase::isFixedPitch(family)) {
+                font.setFamily(family);
+                break;
+            }
+        }
+    }
+    font.setPointSizeF(base.pointSizeF());
     return font;
 }
 

@@ -97,6 +97,44 @@ TEST_F(FormLayout, ClientAreaFromTheOptions)
     EXPECT_TRUE(shown.isEmpty());
 }
 
+// New options from the dialog take effect on the open window.
+TEST_F(FormLayout, EffectOptionsLaysTheWindowOutAgain)
+{
+    DesignedOptions();
+    Options.ScaleSquares = false;
+    auto form = Shown(MakeForm());
+    Options.SquareSize = 32;
+    Options.ShowNarration = false;
+    Options.ShowButtons = 1;
+    Options.ShowDigital = true;
+    Options.ShowAnalogue = false;
+    Options.ShowHundredths = true;
+    form->EffectOptions();
+    QApplication::processEvents();
+    const QSize client(28 + 32 + 8 * 32 + 192, 2 * 32 + 8 * 32 + 100);
+    EXPECT_EQ(form->ClientSize(), client);
+    EXPECT_EQ(Client(*form), client);
+    EXPECT_EQ(form->StatusPanel()->geometry(), QRect(32 + 8 * 32, 0, 192, 2 * 32 + 8 * 32));
+    EXPECT_FALSE(form->StatusPanel()->NarrateBevel()->isVisible());
+    EXPECT_TRUE(form->GameClockFace()->ShowHunds());
+}
+
+TEST_F(FormLayout, MoveListFontFollowsBoardFixed)
+{
+    for (const bool fixed : {true, false}) {
+        SCOPED_TRACE(fixed);
+        Options.BoardFixed = fixed;
+        auto form = Shown(MakeForm());
+        const TMoveGrid* list = form->StatusPanel()->MoveList();
+        // Without BoardFixed the list shares the board's font, whatever its pitch.
+        if (fixed) {
+            EXPECT_TRUE(list->FixedPitch());
+        } else {
+            EXPECT_EQ(list->font(), form->Board()->font());
+        }
+    }
+}
+
 TEST_F(FormLayout, DraggingTheFrameScalesTheSquares)
 {
     DesignedOptions();
