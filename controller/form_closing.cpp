@@ -1,5 +1,7 @@
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QTimer>
 
 #include "controller/main_form.h"
 #include "engine/engine_interface.h"
@@ -47,6 +49,11 @@ void TChessForm::closeEvent(QCloseEvent* event)
         WriteWindowSettings(placement);
     }
     event->accept();
+    // A window inside a host is no top-level window whose closing ends the
+    // application by itself.
+    if (previewHost != nullptr) {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
 }
 
 void TChessForm::ExitExecute()

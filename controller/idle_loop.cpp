@@ -3,6 +3,7 @@
 #include <QWindow>
 
 #include "controller/main_form.h"
+#include "controller/preview_host.h"
 #include "engine/engine_interface.h"
 #include "settings/message_box.h"
 #include "settings/message_catalog.h"
@@ -14,6 +15,16 @@ constexpr int IdleSleepMs = 500;
 constexpr int FinishTimerMs = 60000;
 constexpr clock_time::Instant OneMinute = 60000;
 
+// The preview lives only as long as its host window is on the screen.
+bool HostWindowLost(std::uint64_t host)
+{
+    if (host == 0) {
+        return false;
+    }
+    const THostWindow state = QueryHostWindow(host);
+    return state == THostWindow::Gone || state == THostWindow::Hidden;
+}
+
 } // namespace
 
 // The idle handler: the engine gets its slice, and the timer that calls us
@@ -21,7 +32,7 @@ constexpr clock_time::Instant OneMinute = 60000;
 // second when nothing works.
 void TChessForm::AppIdle()
 {
-    if (previewHost != nullptr && !previewHost->isVisible()) {
+    if (appMode == TAppMode::SaverPreview && HostWindowLost(switches.PreviewHost)) {
         quitWithoutAsking = true;
         idleTimer.stop();
         close();

@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include "controller/working_board.h"
+#include "controller/preview_host.h"
 #include "engine/engine_interface.h"
 #include "settings/options.h"
 #include "settings/window_settings.h"
@@ -25,6 +26,7 @@ namespace {
 
 constexpr int IdleSleepMs = 500;
 constexpr QSize PreviewSize(214, 160);
+constexpr int PreviewHostWaitMs = 10000;
 
 std::uint32_t ClockSeed()
 {
@@ -261,13 +263,19 @@ void TChessForm::AttachPreviewHost()
     if (appMode != TAppMode::SaverPreview || switches.PreviewHost == 0) {
         return;
     }
+    // Qt cannot tell a foreign window's size or state; the X server can.
+    QSize hostSize;
+    const THostWindow host = WaitForHostWindow(switches.PreviewHost, hostSize, PreviewHostWaitMs);
+    if (host == THostWindow::Gone || host == THostWindow::Hidden) {
+        return; // the first idle pass ends the run
+    }
     previewHost = QWindow::fromWinId(static_cast<WId>(switches.PreviewHost));
     if (previewHost == nullptr) {
         return;
     }
     winId();
     windowHandle()->setParent(previewHost);
-    setGeometry(QRect(QPoint(0, 0), previewHost->size()));
+    setGeometry(QRect(QPoint(0, 0), hostSize.isEmpty() ? PreviewSize : hostSize));
 }
 
 void TChessForm::showEvent(QShowEvent* event)
