@@ -135,6 +135,7 @@ void TChessForm::BuildStatusPanel(QWidget* parent)
     for (TClockFace* clock : {whiteClockFace, blackClockFace}) {
         connect(clock, &TClockFace::clicked, this, &TChessForm::ClockClick);
     }
+    connect(statusPanel, &TStatusPanel::clicked, this, &TChessForm::ClockClick);
     statusPanel->MoveList()->SetRecord(&record, Options.Notation);
     // Typed moves in any notation the record reads.
     moveEntry = statusPanel->MoveEntry();

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 #include "view/controls/clock_face.h"
@@ -150,6 +151,8 @@ void TStatusPanel::BuildRightColumn()
     layoutMemo = MakeMemo(QStringLiteral("LayoutMemo"), layoutBevel, true);
     FillBevel(narrateMemo, narrateBevel);
     FillBevel(layoutMemo, layoutBevel);
+    // A position string has no blanks to break at before its side field.
+    layoutMemo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 int TStatusPanel::ColumnWidth() const
@@ -266,6 +269,14 @@ void TStatusPanel::SetTurn(const QString& text, int colour)
     }
     turnPanel->setPalette(colours);
     turnPanel->setText(colour < 0 ? QString() : text);
+}
+
+void TStatusPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    QFrame::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
 }
 
 bool TStatusPanel::IsMemo(const QWidget* widget) const

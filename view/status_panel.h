@@ -75,6 +75,13 @@ public:
     // The four text boxes a user may read with the keyboard.
     bool IsMemo(const QWidget* widget) const;
 
+signals:
+    // A click on the panel itself, outside its parts: it presses the clock.
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     void BuildLeftColumn();
     void BuildWorkingPanel();
