@@ -1,6 +1,7 @@
 #include "view/board_panel.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QTimer>
 
 #include "record/history.h"
@@ -148,6 +149,35 @@ bool TBoardPanel::LoadPieceSet(QString* fileName)
     pieceBitmap = picture;
     framesSize = QSize();
     return true;
+}
+
+// The frames of the board area: a sunken frame round the squares (round the
+// whole area when the edge is too narrow for it), the line that ends the
+// board area on the right and the line over the taken rows.
+void TBoardPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const TBoardGeometry geometry = Geometry();
+    const QColor shadow = palette().color(QPalette::Dark);
+    const QColor light = palette().color(QPalette::Light);
+    const QRect frame = geometry.edge >= 3
+        ? QRect(geometry.edge - 2, geometry.Top() - 2, 8 * geometry.square + 4, 8 * geometry.square + 4)
+        : QRect(0, 0, geometry.Width(), geometry.Height());
+    painter.setPen(shadow);
+    painter.drawLine(frame.topLeft(), frame.topRight());
+    painter.drawLine(frame.topLeft(), frame.bottomLeft());
+    painter.setPen(light);
+    painter.drawLine(frame.bottomLeft(), frame.bottomRight());
+    painter.drawLine(frame.topRight(), frame.bottomRight());
+    painter.setPen(shadow);
+    painter.drawLine(geometry.Width() - 1, 0, geometry.Width() - 1, geometry.Height() + TakenHeight());
+    if (Options.ShowTaken) {
+        painter.drawLine(0, geometry.Height() - 1, geometry.Width() - 1, geometry.Height() - 1);
+    }
+    // Moved to a screen of another resolution: draw the pieces for it.
+    if (framesRatio != 0 && devicePixelRatioF() != framesRatio) {
+        QTimer::singleShot(0, this, &TBoardPanel::RefreshDisplayFrames);
+    }
 }
 
 QWidget* TBoardPanel::FreezeCover() const

@@ -217,6 +217,7 @@ public:
     TPieceSprite* DragPicture() const { return dragPiece; }
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -233,6 +234,7 @@ private:
     void RefreshPointer(TPieceSprite* sprite);
     bool SpriteMayMove(const TPieceSprite* sprite) const;
     const QImage& DisplayFrame(int colour, int kind);
+    void RefreshDisplayFrames();
     void FreeSprite(TPieceSprite* sprite);
     std::vector<TPieceSprite*> TakenRow(int colour) const;
     int TakenRowTop(int colour) const;

@@ -70,6 +70,13 @@ const QImage& TBoardPanel::DisplayFrame(int colour, int kind)
     return index >= 0 && index < 12 ? frames[index] : none;
 }
 
+void TBoardPanel::RefreshDisplayFrames()
+{
+    for (TPieceSprite* sprite : sprites) {
+        sprite->SetDisplayPicture(DisplayFrame(sprite->Colour(), sprite->Kind()));
+    }
+}
+
 // The cell of the set for the sprite's code, scaled to the piece size, and
 // drawn for the screen's resolution.
 void TBoardPanel::SetupPieceImage(TPieceSprite* sprite)
