@@ -274,6 +274,9 @@ private:
     engine::SquarePair flashSquare {0, 0};
     QPointer<TPieceSprite> dragSprite;
     bool dragAccepted = false;
+    // Where the last press landed, in the panel: the drag picture starts
+    // centred there.
+    QPoint pressPoint {-1, -1};
     // Frames drawn at the screen's resolution for the current piece size.
     std::array<QImage, 12> frames;
     QSize framesSize;

@@ -128,7 +128,7 @@ void TBoardPanel::StartDrag(TPieceSprite* sprite, bool picture)
         dragPiece->SetBitmain(pieceBitmap);
         dragPiece->resize(sprite->size());
         dragPiece->SetDisplayPicture(sprite->DisplayPicture());
-        const QPoint centre = mapFromGlobal(QCursor::pos());
+        const QPoint centre = rect().contains(pressPoint) ? pressPoint : mapFromGlobal(QCursor::pos());
         dragPiece->move(rect().contains(centre) ? centre - dragPiece->rect().center() : sprite->pos());
         dragPiece->show();
         dragPiece->raise();
@@ -219,7 +219,9 @@ bool TBoardPanel::HandlePress(QWidget* control, QMouseEvent* event)
     if (freezePanel->isVisible()) {
         return true;
     }
-    const QPoint point = control->mapTo(this, event->position().toPoint());
+    const QPoint point
+        = control == this ? event->position().toPoint() : control->mapTo(this, event->position().toPoint());
+    pressPoint = point;
     auto* sprite = qobject_cast<TPieceSprite*>(control);
     if (sprite != nullptr && sprite->HitTest(event->position().toPoint())) {
         host.PieceMouseDown(sprite, event->button());

@@ -258,6 +258,7 @@ TEST_F(BoardPanelTest, DragAsksTheHostOnTheWayAndDropsWhereAccepted)
     QTest::mousePress(pawn, Qt::LeftButton, {}, pawn->rect().center());
     ASSERT_TRUE(panel->Dragging());
     EXPECT_TRUE(panel->DragPicture()->isVisible());
+    EXPECT_EQ(panel->DragPicture()->geometry().center(), pawn->geometry().center());
     EXPECT_FALSE(pawn->isVisible());
     const QPoint e3 = panel->SquareRect(Sq("e3")).center();
     const QPoint e4 = panel->SquareRect(Sq("e4")).center();
