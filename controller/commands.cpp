@@ -1,5 +1,4 @@
 #include "controller/main_form.h"
-#include "controller/working_board.h"
 #include "engine/engine_interface.h"
 #include "record/notation_reader.h"
 #include "settings/message_box.h"
@@ -160,7 +159,7 @@ void TChessForm::FreezeGameExecute()
 // the move, and the move is accepted like the computer's.
 bool TChessForm::BoardMove(MovePattern pattern)
 {
-    if (!UserMayMove()) {
+    if (!UserMayEnterMove()) {
         return false;
     }
     if (TestMove(pattern) != CodeDone && !CompleteMove(pattern)) {
@@ -175,26 +174,9 @@ bool TChessForm::BoardMove(MovePattern pattern)
     return true;
 }
 
-void TChessForm::BoardSquareClicked(int file, int rank)
-{
-    const int fromFile = board->SelectedFile();
-    const int fromRank = board->SelectedRank();
-    board->SetSelected(0, 0);
-    const engine::ImageCell cell = record.Board.At(file, rank);
-    const bool ownPiece = cell.Kind != Empty && cell.Colour == record.SideToMove();
-    if (fromFile == 0 || ownPiece) {
-        if (ownPiece && !frozen && !gameOver) {
-            board->SetSelected(file, rank);
-        }
-        return;
-    }
-    BoardMove(MovePattern {
-        0, std::uint8_t(fromFile), std::uint8_t(fromRank), std::uint8_t(file), std::uint8_t(rank)});
-}
-
 // The user moves in a stopped game, in play on the user's own turn, and to
 // leave an analysis; never while a hint is worked out or a game replayed.
-bool TChessForm::UserMayMove() const
+bool TChessForm::UserMayEnterMove() const
 {
     const bool modeTakesMoves = gameMode == TGameMode::Stopped || gameMode == TGameMode::Playing
         || gameMode == TGameMode::Analysing;
@@ -220,7 +202,11 @@ bool TChessForm::MoveTextReadable(const QString& text) const
 bool TChessForm::EnterMove(const QString& text)
 {
     const QString word = text.trimmed();
-    if (word.isEmpty() || !UserMayMove()) {
+    // In set-up a typed move only moves a piece; the game does not start.
+    if (gameMode == TGameMode::BoardSetup && busyDepth == 0 && !word.isEmpty()) {
+        return commands.EnterMove(word);
+    }
+    if (word.isEmpty() || !UserMayEnterMove()) {
         return false;
     }
     if (!MoveTextReadable(word)) {

@@ -34,7 +34,7 @@ void TChessForm::StartComputerMove()
     StartThinking(static_cast<std::uint32_t>(std::max(budget, 0)));
     if (Options.ShowWorking) {
         RefreshClocks();
-        RefreshWorkingPanel();
+        UpdateWorking(0);
     }
     clockPress = TClockPress::Pressed;
     SetStopThinkingEnabled(true);
@@ -117,5 +117,5 @@ void TChessForm::StopAnalyseMode()
     SetStopThinkingEnabled(false);
     SetGameMode(playKind != TPlayKind::Unset ? TGameMode::Playing : TGameMode::Stopped);
     SetStrength();
-    RefreshWorkingPanel();
+    UpdateWorking(0);
 }

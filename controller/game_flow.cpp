@@ -3,7 +3,6 @@
 
 #include "controller/main_form.h"
 #include "controller/move_image.h"
-#include "controller/working_board.h"
 #include "engine/engine_interface.h"
 #include "record/ply_text.h"
 #include "settings/message_box.h"
@@ -83,7 +82,7 @@ void TChessForm::InitPlayer(int startPly)
     clockPress = TClockPress::AwaitingPress;
     record.RefreshPosition();
     RefreshBoard();
-    RefreshModeStatus();
+    UpdateTurnStatus();
     RefreshCommands();
 }
 
@@ -124,6 +123,7 @@ void TChessForm::StartupGame()
 
 void TChessForm::ActivateGame()
 {
+    CancelClickMove(false);
     if (gameMode == TGameMode::Playing || gameMode == TGameMode::QuickHint) {
         ResetFreeze();
         SetActiveTimer();
@@ -140,7 +140,7 @@ void TChessForm::SetGameMode(TGameMode mode)
         playKind = TPlayKind::TwoPlayer;
     }
     ResetFreeze();
-    RefreshModeStatus();
+    UpdateTurnStatus();
     RefreshCommands();
 }
 
@@ -156,8 +156,7 @@ void TChessForm::SetGamePlay(TPlayKind kind)
     // The user's own side goes to the bottom of the board.
     if ((kind == TPlayKind::UserWhite && Options.BoardRotated)
         || (kind == TPlayKind::UserBlack && !Options.BoardRotated)) {
-        Options.BoardRotated = !Options.BoardRotated;
-        board->SetRotated(Options.BoardRotated);
+        RotateBoard();
     }
 }
 
@@ -208,7 +207,7 @@ void TChessForm::StartNextMove()
         StartThinkingAhead();
         WakeIdle();
     }
-    RefreshModeStatus();
+    UpdateTurnStatus();
 }
 
 void TChessForm::ClockChange()
@@ -226,7 +225,7 @@ void TChessForm::ClockClick()
     }
     ClockChange();
     StartNextMove();
-    RefreshModeStatus();
+    UpdateTurnStatus();
 }
 
 void TChessForm::AcceptLastMove()
@@ -299,17 +298,27 @@ void TChessForm::BoardRetractMove(const MoveRecord& move)
 
 // Every move the record takes, typed, played or redone, is shown and
 // reported. A hint is only shown: a mate it would give must not end the game.
-void TChessForm::MoveExecuted(const MoveRecord&)
+void TChessForm::MoveExecuted(const MoveRecord& move)
 {
-    RefreshBoard();
+    if (gameMode != TGameMode::Loading) {
+        board->BoardExecuteMove(move);
+        if (!shownImage) {
+            board->DebugBoard();
+        }
+    }
     if (gameMode != TGameMode::QuickHint) {
         ReportGameState(3);
     }
 }
 
-void TChessForm::MoveRetracted(const MoveRecord&)
+void TChessForm::MoveRetracted(const MoveRecord& move)
 {
-    RefreshBoard();
+    if (gameMode != TGameMode::Loading) {
+        board->BoardRetractMove(move);
+        if (!shownImage) {
+            board->DebugBoard();
+        }
+    }
 }
 
 void TChessForm::MoveDelayPause()
@@ -354,13 +363,13 @@ void TChessForm::SetFreeze()
     frozen = true;
     freezeAction->setChecked(true);
     StopActiveTimer();
-    frozenPanel->setVisible(Options.FreezeCoversBoard);
+    board->SetFrozenCover(Options.FreezeCoversBoard);
 }
 
 void TChessForm::ResetFreeze()
 {
     const bool wasFrozen = frozen;
-    frozenPanel->hide();
+    board->SetFrozenCover(false);
     freezeAction->setChecked(false);
     frozen = false;
     autoFrozen = false;

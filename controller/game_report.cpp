@@ -157,7 +157,7 @@ void TChessForm::RefreshGameState()
         return;
     }
     RefreshClocks();
-    RefreshWorkingPanel();
+    UpdateWorking(0);
     // RefreshRate eighteenths of a second between full reports.
     const clock_time::Instant interval = Options.RefreshRate * 5000LL / 91;
     if (clock_time::Now() - lastReportTime >= interval) {

@@ -11,18 +11,22 @@
 #include "record/record_commands.h"
 #include "record/record_host.h"
 #include "record/time_control.h"
+#include "view/board_panel.h"
 #include "view/controls/clock_time.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <random>
 
 class QAction;
 class QLabel;
 class QLineEdit;
+class QToolBar;
 class QWindow;
+class TBoardPanel;
 class TClockFace;
-class TWorkingBoard;
+class TStatusPanel;
 
 // Whether the clock has been pressed since the last move.
 enum class TClockPress : std::uint8_t {
@@ -38,7 +42,7 @@ enum class TClockPress : std::uint8_t {
 // run and owns the game, the clocks and the board pictures. Its methods are
 // spread over files by concern: start-up, the idle loop and closing, game
 // flow, the computer player, time controls and the commands.
-class TChessForm : public QMainWindow, public TRecordHost {
+class TChessForm : public QMainWindow, public TRecordHost, public TBoardHost {
     Q_OBJECT
 
 public:
@@ -67,9 +71,42 @@ public:
     bool EnterMove(const QString& text);
     // A click on a clock face or the status panel.
     void ClockClick();
-    // A press on a board square: the first picks a piece of the side to
-    // move, the second moves it there.
-    void BoardSquareClicked(int file, int rank);
+
+    // The board (board_host.cpp, board_input.cpp, board_setup.cpp): what
+    // presses, drags and keys on it mean, and the set-up mode.
+    TBoardPanel* Board() const { return board; }
+    const TGameRecord& BoardRecord() const override { return record; }
+    bool UserMayMove() const override;
+    void PieceMouseDown(TPieceSprite* sprite, Qt::MouseButton button) override;
+    void SquareMouseDown(engine::SquarePair square, Qt::MouseButton button) override;
+    void BoardPanelMouseDown(Qt::MouseButton button) override;
+    void BoardMouseUp() override;
+    bool PieceDragOver(TPieceSprite* sprite, engine::SquarePair target) override;
+    void PieceDragDrop(TPieceSprite* sprite, engine::SquarePair target) override;
+    void PieceEndDrag(TPieceSprite* sprite) override;
+    void BoardRebuiltFromPictures(const engine::BoardImage& image) override;
+    void PieceDropIfOk(engine::SquarePair target, TPieceSprite* sprite);
+    void StartClickMove(TPieceSprite* sprite);
+    void CancelClickMove(bool hideCursor);
+    TPieceSprite* SelectedPiece() const { return selectedPiece; }
+    void ShowHintSquares(TPieceSprite* sprite);
+    void ShowSquareHints(engine::SquarePair square);
+    // Space, the arrows and Esc on the board, F5 and F12; false for keys
+    // that are not the board's.
+    bool BoardKeyPress(int key);
+    // The kind a pawn becomes: a queen with AutoPromote, else the user's
+    // choice (the dialog, or the chooser a test puts in its place).
+    int ChoosePromotion();
+    void SetPromotionChooser(std::function<int()> chooser) { promotionChooser = std::move(chooser); }
+    void RotateBoard();
+    void BoardSetupExecute();
+    void ClearBoardExecute();
+    void BoardSettingsExecute();
+    void RotateBoardExecute();
+    void BoardSetupMode(bool clear);
+    void SetupCurrentBoard();
+    bool SetupBoard();
+    void SlidePieceInSetup(const engine::MovePattern& pattern) override;
 
     // Start-up and the loop.
     void FormActivate();
@@ -140,8 +177,36 @@ public:
     TClockFace* ActiveClock() const { return activeClock; }
     const QTimer& IdleTimer() const { return idleTimer; }
     const QTimer& FinishTimer() const { return finishTimer; }
-    // The working panel: engine state, value, nodes and expected line.
-    QString WorkingText() const;
+    TStatusPanel* StatusPanel() const { return statusPanel; }
+    QToolBar* ButtonBar() const { return buttonBar; }
+    // The text box that has the keyboard focus, or none.
+    QWidget* FocusedMemo() const { return focusedMemo; }
+
+    // Layout and status display (form_layout.cpp).
+    // The tool bar's thickness on the left or at the top, or 0.
+    int LeftBarWidth() const;
+    int TopBarHeight() const;
+    int StatusWidth() const;
+    // The window less its menu: tool bar, board area and status panel.
+    QSize ClientSize() const;
+    void ResizeFormFromOptions();
+    void FormResize();
+    void ResizeForm();
+    void ResetButtonBar();
+    int ClocksTop() const;
+    int ClocksHeight() const;
+    void ResetWorkingPanel();
+    void RedrawClocks();
+    void RedrawText();
+    void RedrawForm();
+    void EffectOptions();
+    void UpdateTurnStatus();
+    void UpdateModeStatus();
+    void UpdateTimeStatus();
+    void UpdateWorking(int force);
+    void ClearMovesList();
+    void ActiveControlChange(QWidget* old, QWidget* now);
+    void SetFocusMemo(QWidget* memo);
 
     // The game record's notices (TRecordHost).
     QString CommentText() const override;
@@ -150,6 +215,9 @@ public:
     void StopActiveClock() override { StopActiveTimer(); }
     void MoveExecuted(const engine::MoveRecord& move) override;
     void MoveRetracted(const engine::MoveRecord& move) override;
+    void MoveListResized() override;
+    void RepaintMoveList() override;
+    void ShowCommentBox() override;
     void GameRestarted() override;
     void MoveDelayPause() override;
     bool Terminating() const override { return closing; }
@@ -158,7 +226,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend class TBusy;
@@ -175,19 +246,35 @@ private:
 
     // Display of the game state (game_display.cpp).
     void RefreshBoard();
-    void RefreshModeStatus();
     void RefreshCommands();
-    void RefreshWorkingPanel();
     void UpdateGameOver();
     void SetBoardCursorBusy(bool busy);
     void SetStopThinkingEnabled(bool enabled);
     void ShowMessageLine();
+
+    // Board helpers (board_host.cpp, board_input.cpp, board_setup.cpp).
+    void BuildBoardMenu();
+    void RefreshBoardCommands();
+    void LoadPieceSet();
+    void RefreshMoveLists();
+    void SetupDrop(TPieceSprite* sprite, engine::SquarePair target);
+    void SpaceKeyPress();
+    void EscapeKeyPress();
+    bool TextBoxHasFocus() const;
+    // Speaks the keyboard cursor's square once narration exists.
+    void SpeakMoveCursor() { }
+
+    // Layout helpers (form_layout.cpp).
+    void BuildStatusPanel(QWidget* parent);
+    void BuildButtonBar();
+    // The narration box's text; the position box is written with it.
+    void BuildNarration();
     void SetFormCaption();
     void RefreshPause(int milliseconds);
 
     // Game flow helpers (game_flow.cpp, game_report.cpp).
     std::uint8_t FilterStatus(std::uint8_t status, bool pseudoEntry = false) const;
-    bool UserMayMove() const;
+    bool UserMayEnterMove() const;
     bool MoveTextReadable(const QString& text) const;
     void AcceptQuickHint(const engine::MoveRecord& move);
     bool EndsHere(std::uint8_t status) const;
@@ -235,16 +322,23 @@ private:
     bool saverPointerSeen = false;
     QPoint saverPointer;
 
-    TWorkingBoard* board = nullptr;
+    TBoardPanel* board = nullptr;
+    QPointer<TPieceSprite> selectedPiece;
+    std::function<int()> promotionChooser;
+    QAction* boardSetupAction = nullptr;
+    QAction* clearBoardAction = nullptr;
+    QAction* boardSettingsAction = nullptr;
+    QAction* rotateBoardAction = nullptr;
     TClockFace* whiteClockFace = nullptr;
     TClockFace* blackClockFace = nullptr;
     TClockFace* gameClockFace = nullptr;
-    QLabel* modeLabel = nullptr;
-    QLabel* messageLine = nullptr;
-    QLabel* workingLabel = nullptr;
-    QLineEdit* commentBox = nullptr;
+    TStatusPanel* statusPanel = nullptr;
+    QToolBar* buttonBar = nullptr;
     QLineEdit* moveEntry = nullptr;
-    QLabel* frozenPanel = nullptr;
+    QWidget* focusedMemo = nullptr;
+    std::uint8_t lastEngineStatus = 0xFF;
+    // Off while the window is sized from the options.
+    bool resizeHandlerOn = false;
     QAction* stopThinkingAction = nullptr;
     QAction* freezeAction = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "engine/engine_interface.h"
 #include "engine/random.h"
 #include "engine/timer.h"
+#include "settings/data_folder.h"
 #include "settings/language_file.h"
 #include "settings/options.h"
 #include "support/busy_delay.h"
@@ -36,6 +37,7 @@ void ControllerTest::SetUp()
     engine::SeedEngineRandom(7);
     setDelayCount(1000);
     OpenLanguageFile(QStringLiteral(QUARVEL_SOURCE_DIR "/data/English.lng"));
+    DataDir = QStringLiteral(QUARVEL_BIN_DIR "/");
     ResetOptions(Options);
     Options.MoveDelay = 0;
     Options.SearchDepth = 1;

@@ -3,7 +3,6 @@
 #include <QMouseEvent>
 
 #include "controller/move_image.h"
-#include "controller/working_board.h"
 #include "controller_fixture.h"
 #include "engine/engine_interface.h"
 #include "settings/message_catalog.h"
@@ -288,36 +287,6 @@ TEST_F(GameFlow, TheIdleTimerRunsAtOnceOnlyWhileTheEngineWorks)
     ASSERT_TRUE(IdleUntilUsersTurn(*form));
     form->AppIdle();
     EXPECT_EQ(form->IdleTimer().interval(), 500);
-}
-
-// The plain board takes two-click moves and the entry line typed ones.
-TEST_F(GameFlow, MovesByTwoClicksAndByTheEntryLine)
-{
-    auto form = MakeForm();
-    form->PlayBothExecute();
-    auto* board = form->findChild<TWorkingBoard*>();
-    ASSERT_NE(board, nullptr);
-    board->resize(320, 320);
-    const auto press = [board](int file, int rank) {
-        const QPointF at((file - 1) * 40 + 20, (8 - rank) * 40 + 20);
-        QMouseEvent event(QEvent::MouseButtonPress, at, board->mapToGlobal(at), Qt::LeftButton,
-            Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(board, &event);
-    };
-    press(5, 7); // a Black pawn while White is to move: not picked
-    EXPECT_EQ(board->SelectedFile(), 0);
-    press(5, 2);
-    EXPECT_EQ(board->SelectedFile(), 5);
-    press(5, 4);
-    EXPECT_EQ(CoordinateText(form->Record().MoveAt(0)), QStringLiteral("e2e4"));
-    EXPECT_EQ(board->SelectedFile(), 0);
-
-    auto* entry = form->findChild<QLineEdit*>(QStringLiteral("MoveEntry"));
-    ASSERT_NE(entry, nullptr);
-    entry->setText(QStringLiteral("e5"));
-    emit entry->returnPressed();
-    EXPECT_EQ(form->Record().EndPly, 2);
-    EXPECT_TRUE(entry->text().isEmpty());
 }
 
 } // namespace

@@ -1,0 +1,199 @@
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "controller/main_form.h"
+#include "controller/setup_rules.h"
+#include "dialogs/board_settings_dialog.h"
+#include "engine/engine_interface.h"
+#include "settings/options.h"
+
+#include <vector>
+
+using namespace engine;
+
+namespace {
+
+bool OnBoard(SquarePair square)
+{
+    return square.File >= 1 && square.File <= 8 && square.Rank >= 1 && square.Rank <= 8;
+}
+
+} // namespace
+
+void TChessForm::BuildBoardMenu()
+{
+    QMenu* menu = menuBar()->addMenu(tr("&Board"));
+    menu->setObjectName(QStringLiteral("BoardMenu"));
+    const auto add = [this, menu](const char* name, const QString& caption, void (TChessForm::*run)(),
+                         const QKeySequence& key, bool checkable) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        action->setCheckable(checkable);
+        connect(action, &QAction::triggered, this, [this, run] { (this->*run)(); });
+        return action;
+    };
+    boardSetupAction = add("BoardSetup", tr("Board &Setup"), &TChessForm::BoardSetupExecute,
+        QKeySequence(Qt::CTRL | Qt::Key_B), true);
+    // Clearing throws the position away: no one-key shortcut for it.
+    clearBoardAction = add("ClearBoard", tr("&Clear Board"), &TChessForm::ClearBoardExecute, {}, false);
+    boardSettingsAction = add("BoardSettings", tr("Board Se&ttings..."), &TChessForm::BoardSettingsExecute,
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B), false);
+    menu->addSeparator();
+    rotateBoardAction = add("RotateBoard", tr("&Rotate Board"), &TChessForm::RotateBoardExecute,
+        QKeySequence(Qt::CTRL | Qt::Key_R), true);
+    RefreshBoardCommands();
+}
+
+void TChessForm::RefreshBoardCommands()
+{
+    if (boardSetupAction == nullptr) {
+        return;
+    }
+    boardSetupAction->setChecked(gameMode == TGameMode::BoardSetup);
+    const bool settingsMode = gameMode == TGameMode::Stopped || gameMode == TGameMode::BoardSetup
+        || gameMode == TGameMode::Analysing;
+    boardSettingsAction->setEnabled(settingsMode && record.EndPly <= record.StartPly);
+    rotateBoardAction->setChecked(Options.BoardRotated);
+}
+
+// Entering set-up keeps the position and the side to move; leaving it is
+// allowed only once the position can be played.
+void TChessForm::BoardSetupExecute()
+{
+    if (busyDepth == 0) {
+        if (gameMode != TGameMode::BoardSetup) {
+            BoardSetupMode(false);
+        } else if (SetupBoard()) {
+            SetGameMode(TGameMode::Stopped);
+            board->UpdatePieces();
+        }
+    }
+    RefreshBoardCommands();
+}
+
+void TChessForm::ClearBoardExecute()
+{
+    if (busyDepth == 0) {
+        BoardSetupMode(true);
+    }
+    RefreshBoardCommands();
+}
+
+void TChessForm::BoardSetupMode(bool clear)
+{
+    if (!OkToCloseForm()) {
+        return;
+    }
+    StopThinking();
+    CancelClickMove(true);
+    const BoardImage image = record.Board;
+    const PositionState state = record.State;
+    // The new record starts after the ply last played, so the side to move stays.
+    RestartGame(record.CurrentPly + 1);
+    ResetEngine(&image, &state);
+    SetGameMode(TGameMode::BoardSetup);
+    if (clear) {
+        std::vector<SquarePair> squares;
+        for (const TPieceSprite* sprite : board->Sprites()) {
+            if (!sprite->Taken() && sprite->Kind() != King) {
+                squares.push_back(board->SquareOf(sprite));
+            }
+        }
+        for (SquarePair square : squares) {
+            board->TakePieceAt(square);
+        }
+    }
+    SetupBoard();
+    board->UpdatePieces();
+}
+
+void TChessForm::SetupCurrentBoard()
+{
+    record.Board = board->ImageFromSprites();
+}
+
+bool TChessForm::SetupBoard()
+{
+    SetupCurrentBoard();
+    const BoardImage image = record.Board;
+    const PositionState state = record.State;
+    return InitGame(&image, &state);
+}
+
+// A drop in set-up: off the board a piece is removed, on a square a taken
+// piece comes back or a piece moves; a pawn on the far rank is promoted.
+void TChessForm::SetupDrop(TPieceSprite* sprite, SquarePair target)
+{
+    const int kind = sprite->Kind();
+    if (!OnBoard(target)) {
+        if (!sprite->Taken()) {
+            board->TakePieceAt(board->SquareOf(sprite));
+        }
+    } else {
+        if (sprite->Taken()) {
+            board->ReplacePieceAt(target, kind, sprite->Colour());
+        } else {
+            board->PlacePiece(sprite, target);
+        }
+        if (PromotesOn(kind, target.Rank)) {
+            board->ChangePieceAt(target, ChoosePromotion());
+        }
+    }
+    CancelClickMove(true);
+    SetupBoard();
+    board->RedrawSquares();
+}
+
+// A typed move in set-up moves the piece without any rule of play.
+void TChessForm::SlidePieceInSetup(const MovePattern& pattern)
+{
+    const SquarePair from {pattern.OriginFile, pattern.OriginRank};
+    const SquarePair to {pattern.DestFile, pattern.DestRank};
+    if (!OnBoard(from) || !OnBoard(to) || from == to) {
+        return;
+    }
+    if (!board->MovePieceAt(from, to)) {
+        board->DebugBoard();
+        return;
+    }
+    SetupBoard();
+}
+
+void TChessForm::BoardSettingsExecute()
+{
+    RefreshBoardCommands();
+    if (busyDepth > 0 || !boardSettingsAction->isEnabled()) {
+        return;
+    }
+    if (gameMode == TGameMode::BoardSetup) {
+        SetupCurrentBoard();
+    }
+    TBoardSetDlg dialog(this);
+    dialog.SetSettings(BoardSettingsOf(record.StartPly, record.State));
+    bool accepted = false;
+    {
+        // The engine waits while the dialog is open.
+        TBusy busy(*this);
+        DoAutoFreeze();
+        accepted = dialog.exec() == QDialog::Accepted;
+        UndoAutoFreeze();
+    }
+    if (!accepted) {
+        return;
+    }
+    const TBoardSetup setup = ApplyBoardSettings(dialog.Settings(), record.State);
+    const bool analysing = gameMode == TGameMode::Analysing;
+    StopThinking();
+    record.StartPly = setup.StartPly;
+    const BoardImage image = record.Board;
+    InitGame(&image, &setup.State);
+    if (StatusEndsGame(setup.State.Status)) {
+        gameOver = false;
+        ReportGameState(2);
+    } else if (analysing) {
+        StartComputerMove();
+    }
+    RefreshCommands();
+}
