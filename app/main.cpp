@@ -47,8 +47,10 @@ int main(int argc, char** argv)
     TranslateForm(&mainForm);
     mainForm.show();
     const int result = TApplication::exec();
-    // Only ordinary use and the saver configuration keep their settings.
-    if (switches.AppMode == TAppMode::Normal || switches.AppMode == TAppMode::SaverConfig) {
+    // Only ordinary use keeps its settings. The saver configuration would
+    // keep what its options dialog changed; until it has one it changes
+    // nothing and writes nothing.
+    if (switches.AppMode == TAppMode::Normal) {
         WriteSettings();
     }
     return result;

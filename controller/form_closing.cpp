@@ -39,8 +39,9 @@ void TChessForm::closeEvent(QCloseEvent* event)
     engine::StopThinking();
     idleTimer.stop();
     OfferRestoreSettings(false);
-    // The ordinary roles keep the window's place; main writes the file.
-    if (appMode == TAppMode::Normal || appMode == TAppMode::SaverConfig) {
+    // Ordinary use keeps the window's place; main writes the file. The
+    // saver configuration's full-screen window has no place worth keeping.
+    if (appMode == TAppMode::Normal) {
         TWindowSettings placement = ReadWindowSettings(false);
         placement.Left = x();
         placement.Top = y();

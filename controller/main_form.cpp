@@ -2,13 +2,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QWindow>
 
+#include "controller/working_board.h"
 #include "controller/preview_host.h"
 #include "engine/engine_interface.h"
+#include "settings/message_box.h"
+#include "settings/message_catalog.h"
 #include "settings/options.h"
 #include "settings/window_settings.h"
 #include "support/busy_delay.h"
@@ -26,6 +33,15 @@ constexpr int PreviewHostWaitMs = 10000;
 std::uint32_t ClockSeed()
 {
     return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+TClockFace* MakeClock(const QString& name, QWidget* parent)
+{
+    auto* clock = new TClockFace(parent);
+    clock->setObjectName(name);
+    clock->setMinimumSize(64, 64);
+    clock->Reset();
+    return clock;
 }
 
 } // namespace
@@ -71,8 +87,12 @@ void TChessForm::FormCreate()
         if (stored.Left != 0 || stored.Top != 0) {
             move(stored.Left, stored.Top);
         }
+        // The window opens as it was left; the viewer's stored state reads
+        // as normal. /M maximizes whatever was stored.
         if (stored.State == 2 || switches.Maximized) {
             setWindowState(windowState() | Qt::WindowMaximized);
+        } else if (stored.State == 1) {
+            setWindowState(windowState() | Qt::WindowMinimized);
         }
         EnterStoredDirectory(stored);
         SetFinishTime(switches.RunMinutes.value_or(0));
@@ -87,14 +107,13 @@ void TChessForm::FormCreate()
     // The frame is settled before the preview is put into its host: a
     // change of window flags makes a new native window.
     SetFormBorder();
-    RedrawForm();
-    ResizeFormFromOptions();
     AttachPreviewHost();
     if (Debug) {
         WriteErrorLog(windowTitle() + QStringLiteral(" started."));
     }
-    if (switches.RotateAtStart && !Options.BoardRotated) {
-        RotateBoard();
+    if (switches.RotateAtStart) {
+        Options.BoardRotated = true;
+        board->SetRotated(true);
     }
     if (appMode == TAppMode::SaverRun) {
         // A pointer moved without a button held must reach the filter too.
@@ -105,7 +124,7 @@ void TChessForm::FormCreate()
         qApp->installEventFilter(this);
     }
     SetFormCaption();
-    UpdateTurnStatus();
+    RefreshModeStatus();
     RefreshCommands();
 }
 
@@ -124,23 +143,57 @@ void TChessForm::ApplySwitchesToOptions()
 
 void TChessForm::BuildWindow()
 {
-    // The client area is laid out by hand (ResizeForm): the board on the
-    // left, the status panel beside it.
     auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("ClientArea"));
+    auto* layout = new QVBoxLayout(central);
+    auto* clocks = new QHBoxLayout;
+    whiteClockFace = MakeClock(QStringLiteral("WhiteClockFace"), central);
+    blackClockFace = MakeClock(QStringLiteral("BlackClockFace"), central);
+    gameClockFace = MakeClock(QStringLiteral("GameClockFace"), central);
+    for (TClockFace* clock : {whiteClockFace, blackClockFace}) {
+        connect(clock, &TClockFace::clicked, this, &TChessForm::ClockClick);
+        clocks->addWidget(clock);
+    }
+    clocks->addWidget(gameClockFace);
+    layout->addLayout(clocks);
 
-    // The board takes the keyboard first: Space and the arrows move pieces.
-    board = new TBoardPanel(*this, central);
-    board->setObjectName(QStringLiteral("BoardPanel"));
-    board->setFocusPolicy(Qt::StrongFocus);
-    LoadPieceSet();
-    board->ResizeBoard();
+    // The frozen panel covers the board in the same grid cell.
+    auto* boardArea = new QGridLayout;
+    board = new TWorkingBoard(central);
+    connect(board, &TWorkingBoard::squareClicked, this, &TChessForm::BoardSquareClicked);
+    boardArea->addWidget(board, 0, 0);
+    frozenPanel = new QLabel(tr("Game Frozen"), central);
+    frozenPanel->setObjectName(QStringLiteral("FrozenPanel"));
+    frozenPanel->setAlignment(Qt::AlignCenter);
+    frozenPanel->setAutoFillBackground(true);
+    frozenPanel->hide();
+    boardArea->addWidget(frozenPanel, 0, 0);
+    layout->addLayout(boardArea, 1);
 
-    BuildStatusPanel(central);
+    modeLabel = new QLabel(central);
+    modeLabel->setObjectName(QStringLiteral("ModeLabel"));
+    messageLine = new QLabel(central);
+    messageLine->setObjectName(QStringLiteral("MessageMemo"));
+    messageLine->setWordWrap(true);
+    workingLabel = new QLabel(central);
+    workingLabel->setObjectName(QStringLiteral("WorkingLabel"));
+    workingLabel->setWordWrap(true);
+    for (QLabel* label : {modeLabel, messageLine, workingLabel}) {
+        layout->addWidget(label);
+    }
+    // Typed moves in any notation the record reads.
+    moveEntry = new QLineEdit(central);
+    moveEntry->setObjectName(QStringLiteral("MoveEntry"));
+    connect(moveEntry, &QLineEdit::returnPressed, this, [this] {
+        if (EnterMove(moveEntry->text())) {
+            moveEntry->clear();
+        }
+    });
+    layout->addWidget(moveEntry);
+    commentBox = new QLineEdit(central);
+    commentBox->setObjectName(QStringLiteral("CommentMemo"));
+    layout->addWidget(commentBox);
     setCentralWidget(central);
     BuildMenus();
-    BuildBoardMenu();
-    BuildButtonBar();
 }
 
 void TChessForm::BuildMenus()
@@ -185,6 +238,9 @@ void TChessForm::BuildMenus()
 void TChessForm::SetFormBorder()
 {
     if (!UsesScreenSaverSettings(appMode)) {
+        if (!Options.ScaleSquares) {
+            setFixedSize(sizeHint());
+        }
         return;
     }
     // The saver roles show the board alone, without frame or menus.
@@ -242,9 +298,13 @@ void TChessForm::showEvent(QShowEvent* event)
 void TChessForm::FormShow()
 {
     if (appMode == TAppMode::SaverConfig) {
-        // The configuration role has nothing but the options to show.
+        // The screen saver has no settings of its own to offer yet: say so
+        // rather than vanish, and end without writing any settings.
         quitWithoutAsking = true;
-        QTimer::singleShot(0, this, &QWidget::close);
+        QTimer::singleShot(0, this, [this] {
+            InfoMessage(msg::NothingToConfigure);
+            close();
+        });
     }
 }
 

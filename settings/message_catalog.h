@@ -36,6 +36,7 @@ inline constexpr int AddOrReplaceGameFile = 1019; // file name
 inline constexpr int DiscardGameOnClose = 1020;
 inline constexpr int RunTimeWarning = 1021;
 inline constexpr int RunTimeOver = 1022;
+inline constexpr int NothingToConfigure = 1023;
 inline constexpr int DrawDeclined = 1024;
 inline constexpr int FileUnreadable = 1025; // file name
 inline constexpr int RestoreOwnSettings = 1027;
@@ -175,6 +176,7 @@ inline constexpr auto messageCatalog = [] {
         one(DiscardGameOnClose),
         one(RunTimeWarning),
         one(RunTimeOver),
+        one(NothingToConfigure),
         one(DrawDeclined),
         one(FileUnreadable, "s"),
         one(RestoreOwnSettings),

@@ -7,6 +7,7 @@
 #include "settings/message_catalog.h"
 #include "settings/messages.h"
 #include "settings/options.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -146,6 +147,49 @@ TEST_F(LifeCycle, TheCaptionNamesTheViewerTheHiddenStatusAndUnsavedChanges)
     form->ResignExecute();
     EXPECT_EQ(
         form->windowTitle(), title + QStringLiteral(" - ") + form->StatusDetail() + QStringLiteral(" *"));
+}
+
+TEST_F(LifeCycle, TheSaverConfigurationSaysThereIsNothingToSetAndEnds)
+{
+    TStartSwitches switches;
+    switches.AppMode = TAppMode::SaverConfig;
+    auto form = MakeForm(switches);
+    form->show();
+    for (int pass = 0; pass < 20 && form->isVisible(); ++pass) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(shown, QStringList {FormatMessage(msg::NothingToConfigure)});
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(LifeCycle, TheStoredWindowStateAppliesExceptInTheViewer)
+{
+    struct StateCase {
+        const char* stored;
+        TAppMode mode;
+        bool maximizeSwitch;
+        Qt::WindowStates expected;
+    };
+    const StateCase cases[] = {
+        {"0", TAppMode::Normal, false, Qt::WindowNoState},
+        {"1", TAppMode::Normal, false, Qt::WindowMinimized},
+        {"2", TAppMode::Normal, false, Qt::WindowMaximized},
+        {"1", TAppMode::Normal, true, Qt::WindowMaximized},
+        {"2", TAppMode::SaverPassword, false, Qt::WindowMaximized},
+        {"1", TAppMode::ViewGame, false, Qt::WindowNoState},
+        {"2", TAppMode::ViewGame, false, Qt::WindowNoState},
+        {"x", TAppMode::Normal, false, Qt::WindowNoState},
+    };
+    for (const StateCase& c : cases) {
+        SCOPED_TRACE(std::string(c.stored) + " in mode " + std::to_string(static_cast<int>(c.mode)));
+        SettingsFile().setValue(
+            QStringLiteral("Window"), QStringLiteral("State"), QString::fromLatin1(c.stored));
+        TStartSwitches switches;
+        switches.AppMode = c.mode;
+        switches.Maximized = c.maximizeSwitch;
+        EXPECT_EQ(MakeForm(switches)->windowState(), c.expected);
+    }
+    SettingsFile().setValue(QStringLiteral("Window"), QStringLiteral("State"), QStringLiteral("0"));
 }
 
 } // namespace
