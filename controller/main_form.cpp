@@ -2,16 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
-#include <QVBoxLayout>
 #include <QWindow>
 
-#include "controller/working_board.h"
 #include "controller/preview_host.h"
 #include "engine/engine_interface.h"
 #include "settings/message_box.h"
@@ -33,15 +28,6 @@ constexpr int PreviewHostWaitMs = 10000;
 std::uint32_t ClockSeed()
 {
     return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-}
-
-TClockFace* MakeClock(const QString& name, QWidget* parent)
-{
-    auto* clock = new TClockFace(parent);
-    clock->setObjectName(name);
-    clock->setMinimumSize(64, 64);
-    clock->Reset();
-    return clock;
 }
 
 } // namespace
@@ -107,13 +93,14 @@ void TChessForm::FormCreate()
     // The frame is settled before the preview is put into its host: a
     // change of window flags makes a new native window.
     SetFormBorder();
+    RedrawForm();
+    ResizeFormFromOptions();
     AttachPreviewHost();
     if (Debug) {
         WriteErrorLog(windowTitle() + QStringLiteral(" started."));
     }
-    if (switches.RotateAtStart) {
-        Options.BoardRotated = true;
-        board->SetRotated(true);
+    if (switches.RotateAtStart && !Options.BoardRotated) {
+        RotateBoard();
     }
     if (appMode == TAppMode::SaverRun) {
         // A pointer moved without a button held must reach the filter too.
@@ -124,7 +111,7 @@ void TChessForm::FormCreate()
         qApp->installEventFilter(this);
     }
     SetFormCaption();
-    RefreshModeStatus();
+    UpdateTurnStatus();
     RefreshCommands();
 }
 
@@ -143,57 +130,23 @@ void TChessForm::ApplySwitchesToOptions()
 
 void TChessForm::BuildWindow()
 {
+    // The client area is laid out by hand (ResizeForm): the board on the
+    // left, the status panel beside it.
     auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    auto* clocks = new QHBoxLayout;
-    whiteClockFace = MakeClock(QStringLiteral("WhiteClockFace"), central);
-    blackClockFace = MakeClock(QStringLiteral("BlackClockFace"), central);
-    gameClockFace = MakeClock(QStringLiteral("GameClockFace"), central);
-    for (TClockFace* clock : {whiteClockFace, blackClockFace}) {
-        connect(clock, &TClockFace::clicked, this, &TChessForm::ClockClick);
-        clocks->addWidget(clock);
-    }
-    clocks->addWidget(gameClockFace);
-    layout->addLayout(clocks);
+    central->setObjectName(QStringLiteral("ClientArea"));
 
-    // The frozen panel covers the board in the same grid cell.
-    auto* boardArea = new QGridLayout;
-    board = new TWorkingBoard(central);
-    connect(board, &TWorkingBoard::squareClicked, this, &TChessForm::BoardSquareClicked);
-    boardArea->addWidget(board, 0, 0);
-    frozenPanel = new QLabel(tr("Game Frozen"), central);
-    frozenPanel->setObjectName(QStringLiteral("FrozenPanel"));
-    frozenPanel->setAlignment(Qt::AlignCenter);
-    frozenPanel->setAutoFillBackground(true);
-    frozenPanel->hide();
-    boardArea->addWidget(frozenPanel, 0, 0);
-    layout->addLayout(boardArea, 1);
+    // The board takes the keyboard first: Space and the arrows move pieces.
+    board = new TBoardPanel(*this, central);
+    board->setObjectName(QStringLiteral("BoardPanel"));
+    board->setFocusPolicy(Qt::StrongFocus);
+    LoadPieceSet();
+    board->ResizeBoard();
 
-    modeLabel = new QLabel(central);
-    modeLabel->setObjectName(QStringLiteral("ModeLabel"));
-    messageLine = new QLabel(central);
-    messageLine->setObjectName(QStringLiteral("MessageMemo"));
-    messageLine->setWordWrap(true);
-    workingLabel = new QLabel(central);
-    workingLabel->setObjectName(QStringLiteral("WorkingLabel"));
-    workingLabel->setWordWrap(true);
-    for (QLabel* label : {modeLabel, messageLine, workingLabel}) {
-        layout->addWidget(label);
-    }
-    // Typed moves in any notation the record reads.
-    moveEntry = new QLineEdit(central);
-    moveEntry->setObjectName(QStringLiteral("MoveEntry"));
-    connect(moveEntry, &QLineEdit::returnPressed, this, [this] {
-        if (EnterMove(moveEntry->text())) {
-            moveEntry->clear();
-        }
-    });
-    layout->addWidget(moveEntry);
-    commentBox = new QLineEdit(central);
-    commentBox->setObjectName(QStringLiteral("CommentMemo"));
-    layout->addWidget(commentBox);
+    BuildStatusPanel(central);
     setCentralWidget(central);
     BuildMenus();
+    BuildBoardMenu();
+    BuildButtonBar();
 }
 
 void TChessForm::BuildMenus()
@@ -238,9 +191,6 @@ void TChessForm::BuildMenus()
 void TChessForm::SetFormBorder()
 {
     if (!UsesScreenSaverSettings(appMode)) {
-        if (!Options.ScaleSquares) {
-            setFixedSize(sizeHint());
-        }
         return;
     }
     // The saver roles show the board alone, without frame or menus.
