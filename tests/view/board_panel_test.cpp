@@ -409,3 +409,45 @@ TEST_F(BoardPanelTest, AnimatedSlideLandsExactlyAndSounds)
 }
 
 } // namespace
+
+namespace {
+
+QString LabelAt(const TBoardPanel& panel, QPoint point)
+{
+    for (const QLabel* label : panel.findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (label->isVisibleTo(&panel) && label->geometry().contains(point)) {
+            return label->text();
+        }
+    }
+    return {};
+}
+
+TEST_F(BoardPanelTest, RotatedBoardReadsFromBlacksSide)
+{
+    Options.ShowLabels = true;
+    StartPosition();
+    const int e = panel->EdgeSize();
+    const int t = panel->TopEdge();
+    EXPECT_EQ(LabelAt(*panel, {e / 2, t + 2}), QStringLiteral("8"));
+    EXPECT_EQ(LabelAt(*panel, {e + 2, t / 2}), QStringLiteral("A"));
+    panel->RotateBoard();
+    EXPECT_TRUE(Options.BoardRotated);
+    EXPECT_EQ(LabelAt(*panel, {e / 2, t + 2}), QStringLiteral("1"));
+    EXPECT_EQ(LabelAt(*panel, {e + 2, t / 2}), QStringLiteral("H"));
+    // The top-left square is h1 now, and the pieces stand accordingly.
+    const int s = panel->SquareSize();
+    QTest::mouseClick(panel.get(), Qt::RightButton, {}, QPoint(e + 1, t + 1));
+    ASSERT_EQ(host.squarePresses.size(), 1u);
+    EXPECT_EQ(host.squarePresses[0], Sq("h1"));
+    QTest::mouseClick(panel.get(), Qt::RightButton, {}, QPoint(e + s / 2, t + s / 2));
+    ASSERT_EQ(host.piecePresses.size(), 1u);
+    EXPECT_EQ(host.piecePresses[0], panel->LocatePieceAt(Sq("h1")));
+    EXPECT_EQ(panel->LocatePieceAt(Sq("h1"))->Kind(), engine::Rook);
+    EXPECT_EQ(RowsOf(panel->ImageFromSprites()), RowsOf(InitialBoard()));
+    // Edges of 7 pixels or less have no room for the labels.
+    Options.EdgeSize = 7;
+    panel->ResizeBoard();
+    EXPECT_TRUE(LabelAt(*panel, {3, panel->TopEdge() + 2}).isEmpty());
+}
+
+} // namespace
