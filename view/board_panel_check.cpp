@@ -36,7 +36,7 @@ bool TBoardPanel::DebugBoard()
 {
     bool first = true;
     bool found = false;
-    if (dragPiece->isVisible()) {
+    if (dragPiece->isVisibleTo(this)) {
         found = ReportProblem(QStringLiteral("Internal Error V1: Drag piece is not hidden."), first);
         dragPiece->hide();
     }

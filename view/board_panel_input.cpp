@@ -150,7 +150,7 @@ void TBoardPanel::DragMoveTo(QPoint point)
     if (sprite == nullptr) {
         return;
     }
-    if (dragPiece->isVisible()) {
+    if (dragPiece->isVisibleTo(this)) {
         dragPiece->move(point - dragPiece->rect().center());
     }
     dragAccepted = host.PieceDragOver(sprite, SquareAt(point));
@@ -216,7 +216,7 @@ void TBoardPanel::CancelDrag()
 // presses on labels and the margin are the panel's.
 bool TBoardPanel::HandlePress(QWidget* control, QMouseEvent* event)
 {
-    if (freezePanel->isVisible()) {
+    if (freezePanel->isVisibleTo(this)) {
         return true;
     }
     const QPoint point
@@ -265,7 +265,7 @@ bool TBoardPanel::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
         if (Dragging()) {
             DragDropAt(control->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
-        } else if (!freezePanel->isVisible()) {
+        } else if (!freezePanel->isVisibleTo(this)) {
             host.BoardMouseUp();
         }
         return true;
@@ -292,7 +292,7 @@ void TBoardPanel::mouseReleaseEvent(QMouseEvent* event)
     const QPoint point = event->position().toPoint();
     if (Dragging()) {
         DragDropAt(point);
-    } else if (!freezePanel->isVisible() && SquareAt(point).File != 0) {
+    } else if (!freezePanel->isVisibleTo(this) && SquareAt(point).File != 0) {
         host.BoardMouseUp();
     }
 }

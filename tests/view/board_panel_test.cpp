@@ -385,6 +385,22 @@ TEST_F(BoardPanelTest, SelfCheckTakesThePicturesAsTheTruth)
     EXPECT_EQ(host.rebuilt->At(4, 8).Kind, Queen);
 }
 
+TEST_F(BoardPanelTest, SelfCheckEndsADragLeftBehind)
+{
+    StartPosition();
+    panel->StartDrag(panel->LocatePieceAt(Sq("e2")), true);
+    Debug = true;
+    EXPECT_TRUE(panel->DebugBoard());
+    EXPECT_FALSE(panel->Dragging());
+    EXPECT_FALSE(panel->DragPicture()->isVisible());
+    EXPECT_EQ(host.endDrags, 1);
+    EXPECT_FALSE(host.rebuilt.has_value());
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_EQ(shown[1], QStringLiteral("Internal Error V1: Drag piece is not hidden."));
+    EXPECT_EQ(shown[2], QStringLiteral("Internal Error D2: White Pawn on e2 is still in drag mode."));
+    EXPECT_TRUE(panel->LocatePieceAt(Sq("e2"))->isVisibleTo(panel.get()));
+}
+
 TEST_F(BoardPanelTest, SlideFromAnEmptySquareIsReported)
 {
     StartPosition();
