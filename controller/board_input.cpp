@@ -10,6 +10,8 @@
 #include "dialogs/promotion_dialog.h"
 #include "engine/engine_interface.h"
 #include "settings/options.h"
+#include "view/move_list.h"
+#include "view/status_panel.h"
 
 using namespace engine;
 
@@ -279,7 +281,13 @@ void TChessForm::EscapeKeyPress()
         CancelClickMove(!pieceWasSelected);
     }
     StopThinkingExecute();
-    board->setFocus();
+    // The move list takes the keys next, so the arrows move in the game.
+    TMoveGrid* moves = statusPanel != nullptr ? statusPanel->MoveList() : nullptr;
+    if (moves != nullptr && moves->isVisible()) {
+        moves->setFocus();
+    } else {
+        board->setFocus();
+    }
 }
 
 bool TChessForm::BoardKeyPress(int key)

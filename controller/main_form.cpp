@@ -141,6 +141,7 @@ void TChessForm::BuildWindow()
     board->setFocusPolicy(Qt::StrongFocus);
     LoadPieceSet();
     board->ResizeBoard();
+    TrackBoardFocus();
 
     BuildStatusPanel(central);
     setCentralWidget(central);

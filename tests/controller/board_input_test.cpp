@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -568,6 +569,23 @@ TEST_F(BoardSettings, OnlyBeforeTheFirstMove)
     EXPECT_TRUE(settings->isEnabled());
     Drag("e2", "e4");
     EXPECT_FALSE(settings->isEnabled());
+}
+
+TEST_F(BoardInput, RotateBoardTurnsTheViewAndMovesStillLand)
+{
+    Show();
+    auto* rotate = form->findChild<QAction*>(QStringLiteral("RotateBoard"));
+    ASSERT_NE(rotate, nullptr);
+    rotate->trigger();
+    EXPECT_TRUE(Options.BoardRotated);
+    EXPECT_TRUE(rotate->isChecked());
+    // e2 is now near the top of the board.
+    EXPECT_LT(At("e2").y(), At("e7").y());
+    Drag("e2", "e4");
+    EXPECT_EQ(LastMove(), QStringLiteral("e2e4"));
+    rotate->trigger();
+    EXPECT_FALSE(Options.BoardRotated);
+    EXPECT_FALSE(rotate->isChecked());
 }
 
 TEST_F(BoardInput, PressesAreIgnoredWhileFrozen)
