@@ -240,6 +240,9 @@ private:
     int TakenRowTop(int colour) const;
     void LayTakenRow(int colour, const std::vector<TPieceSprite*>& row);
     void PlaceMarker();
+    // The arrow, the keyboard cursor, the drag picture and the cover stay
+    // over the pieces.
+    void RaiseOverlays();
     void AnimateSlide(TPieceSprite* sprite, QPoint from, QPoint to);
     void PlaceMoveCursor();
     void FlashTimerTimer();

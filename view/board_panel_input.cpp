@@ -48,9 +48,7 @@ void TBoardPanel::ShowMoveCursor()
 {
     PlaceMoveCursor();
     moveCursor->show();
-    moveCursor->raise();
-    dragPiece->raise();
-    freezePanel->raise();
+    RaiseOverlays();
 }
 
 void TBoardPanel::HideMoveCursor()

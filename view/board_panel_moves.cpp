@@ -55,6 +55,7 @@ bool TBoardPanel::MovePieceAt(SquarePair from, SquarePair to)
     }
     sprite->SpriteMove(stop.x(), stop.y());
     sprite->show();
+    RaiseOverlays();
     repaint();
     if (mode != TGameMode::Loading && mode != TGameMode::QuickReplay) {
         host.PlayPlaceSound();
@@ -177,6 +178,11 @@ void TBoardPanel::PlaceMarker()
     markerLine->SetStopX(place.stop.x());
     markerLine->SetStopY(place.stop.y());
     markerLine->show();
+    RaiseOverlays();
+}
+
+void TBoardPanel::RaiseOverlays()
+{
     markerLine->raise();
     moveCursor->raise();
     dragPiece->raise();

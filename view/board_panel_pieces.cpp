@@ -126,11 +126,7 @@ TPieceSprite* TBoardPanel::CreatePiece(SquarePair square, int colour, int kind)
     sprites.push_back(sprite);
     PlacePiece(sprite, square);
     RefreshHint(sprite);
-    // The arrow, the cursor, the drag picture and the cover stay on top.
-    markerLine->raise();
-    moveCursor->raise();
-    dragPiece->raise();
-    freezePanel->raise();
+    RaiseOverlays();
     return sprite;
 }
 

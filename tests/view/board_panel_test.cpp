@@ -216,6 +216,9 @@ TEST_F(BoardPanelTest, ArrowShowsTheLastMoveWhereTheModeAllows)
     const MoveRecord move = Move("e2", "e4", Pawn);
     panel->BoardExecuteMove(move);
     ASSERT_TRUE(panel->MarkerVisible());
+    // The arrow is drawn over the piece that just moved.
+    const QObjectList& stack = panel->children();
+    EXPECT_GT(stack.indexOf(panel->MarkerLine()), stack.indexOf(panel->LocatePieceAt(Sq("e4"))));
     const TArrowPlace place = ArrowPlacement(panel->Geometry(), Sq("e2"), Sq("e4"));
     EXPECT_EQ(panel->MarkerLine()->geometry(), place.bounds);
     EXPECT_EQ(QPoint(panel->MarkerLine()->StopX(), panel->MarkerLine()->StopY()), place.stop);
