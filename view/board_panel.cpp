@@ -14,8 +14,6 @@ using engine::SquarePair;
 
 namespace {
 
-constexpr int NoSquareYet = 0;
-
 QColor ToQColor(TColour colour)
 {
     return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));

@@ -276,7 +276,6 @@ private:
     engine::SquarePair cursorSquare {5, 2};
     engine::SquarePair flashSquare {0, 0};
     QPointer<TPieceSprite> dragSprite;
-    bool dragAccepted = false;
     // Where the last press landed, in the panel: the drag picture starts
     // centred there.
     QPoint pressPoint {-1, -1};

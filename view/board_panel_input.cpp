@@ -113,7 +113,6 @@ void TBoardPanel::StartDrag(TPieceSprite* sprite, bool picture)
         return;
     }
     dragSprite = sprite;
-    dragAccepted = false;
     if (picture) {
         dragPiece->SetCode(sprite->Code() | board_tag::DragFlag);
         dragPiece->SetFrames(6);
@@ -151,8 +150,8 @@ void TBoardPanel::DragMoveTo(QPoint point)
     if (dragPiece->isVisibleTo(this)) {
         dragPiece->move(point - dragPiece->rect().center());
     }
-    dragAccepted = host.PieceDragOver(sprite, SquareAt(point));
-    setCursor(dragAccepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
+    const bool accepted = host.PieceDragOver(sprite, SquareAt(point));
+    setCursor(accepted ? Qt::DragMoveCursor : Qt::ForbiddenCursor);
 }
 
 // The drag is over before the host hears of the drop, so the move it makes
