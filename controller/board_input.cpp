@@ -19,11 +19,6 @@ namespace {
 
 constexpr SquarePair OffTheBoard {0, 0};
 
-bool OnBoard(SquarePair square)
-{
-    return square.File >= 1 && square.File <= 8 && square.Rank >= 1 && square.Rank <= 8;
-}
-
 MovePattern PatternFor(SquarePair from, SquarePair to, int kind)
 {
     return {static_cast<std::uint8_t>(kind), from.File, from.Rank, to.File, to.Rank};
@@ -42,7 +37,7 @@ void TChessForm::PieceMouseDown(TPieceSprite* sprite, Qt::MouseButton button)
     }
     const SquarePair square = sprite->Taken() ? OffTheBoard : board->SquareOf(sprite);
     if (button == Qt::RightButton) {
-        if (OnBoard(square)) {
+        if (OnBoardSquare(square)) {
             ShowSquareHints(square);
         }
         return;
@@ -70,7 +65,7 @@ void TChessForm::SquareMouseDown(SquarePair square, Qt::MouseButton button)
     if (frozen || busyDepth > 0) {
         return;
     }
-    if (!OnBoard(square)) {
+    if (!OnBoardSquare(square)) {
         BoardPanelMouseDown(button);
         return;
     }
@@ -106,13 +101,13 @@ bool TChessForm::PieceDragOver(TPieceSprite* sprite, SquarePair target)
         return false;
     }
     if (gameMode == TGameMode::BoardSetup) {
-        if (!OnBoard(target)) {
+        if (!OnBoardSquare(target)) {
             return SetupOffBoardAccepts(sprite->Kind(), Options.ValidateBoard);
         }
         return SetupSquareAccepts(
             sprite->Kind(), sprite->Colour(), target.Rank, board->LocatePieceAt(target) != nullptr);
     }
-    if (!OnBoard(target) || sprite->Taken() || !UserMayEnterMove()) {
+    if (!OnBoardSquare(target) || sprite->Taken() || !UserMayEnterMove()) {
         return false;
     }
     // A promotion is legal for every piece when it is for a queen.

@@ -12,15 +12,6 @@
 
 using namespace engine;
 
-namespace {
-
-bool OnBoard(SquarePair square)
-{
-    return square.File >= 1 && square.File <= 8 && square.Rank >= 1 && square.Rank <= 8;
-}
-
-} // namespace
-
 void TChessForm::BuildBoardMenu()
 {
     QMenu* menu = menuBar()->addMenu(tr("&Board"));
@@ -127,7 +118,7 @@ bool TChessForm::SetupBoard()
 void TChessForm::SetupDrop(TPieceSprite* sprite, SquarePair target)
 {
     const int kind = sprite->Kind();
-    if (!OnBoard(target)) {
+    if (!OnBoardSquare(target)) {
         if (!sprite->Taken()) {
             board->TakePieceAt(board->SquareOf(sprite));
         }
@@ -151,7 +142,7 @@ void TChessForm::SlidePieceInSetup(const MovePattern& pattern)
 {
     const SquarePair from {pattern.OriginFile, pattern.OriginRank};
     const SquarePair to {pattern.DestFile, pattern.DestRank};
-    if (!OnBoard(from) || !OnBoard(to) || from == to) {
+    if (!OnBoardSquare(from) || !OnBoardSquare(to) || from == to) {
         return;
     }
     if (!board->MovePieceAt(from, to)) {

@@ -588,6 +588,28 @@ TEST_F(BoardInput, RotateBoardTurnsTheViewAndMovesStillLand)
     EXPECT_FALSE(rotate->isChecked());
 }
 
+// When the pictures and the game part, the self-check takes the pictures
+// as the truth and play goes on from them; F5 draws the game's pieces again.
+TEST_F(BoardInput, TheGameFollowsThePicturesAfterTheSelfCheck)
+{
+    Show();
+    board->PlacePiece(PieceOn("g1"), Sq("f3"));
+    Key(Qt::Key_F5);
+    ASSERT_NE(PieceOn("g1"), nullptr);
+    EXPECT_EQ(PieceOn("f3"), nullptr);
+
+    board->PlacePiece(PieceOn("g1"), Sq("f3"));
+    board->DebugBoard();
+    EXPECT_EQ(form->Record().Board.At(6, 3).Kind, engine::Knight);
+    engine::BoardImage engineBoard {};
+    engine::GetBoardImage(engineBoard);
+    EXPECT_EQ(engineBoard.At(7, 1).Kind, engine::Empty);
+    EXPECT_EQ(form->Record().SideToMove(), engine::White);
+    Drag("f3", "g5");
+    EXPECT_EQ(LastMove(), QStringLiteral("f3g5"));
+    EXPECT_TRUE(shown.isEmpty());
+}
+
 TEST_F(BoardInput, PressesAreIgnoredWhileFrozen)
 {
     Show();
