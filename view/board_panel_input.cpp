@@ -112,6 +112,8 @@ void TBoardPanel::StartDrag(TPieceSprite* sprite, bool picture)
     if (sprite == nullptr) {
         return;
     }
+    // One drag at a time: an unfinished one ends where it is.
+    CancelDrag();
     dragSprite = sprite;
     if (picture) {
         dragPiece->SetCode(sprite->Code() | board_tag::DragFlag);
