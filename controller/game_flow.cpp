@@ -97,6 +97,8 @@ void TChessForm::RestartGame(int startPly)
 
 void TChessForm::GameRestarted()
 {
+    // A new game lets go of a chosen piece, touch-move or not.
+    CancelClickMove(true);
     StopActiveTimer();
     for (TClockFace* clock : {whiteClockFace, blackClockFace, gameClockFace}) {
         clock->Reset();

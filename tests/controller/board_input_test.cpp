@@ -272,6 +272,11 @@ TEST_F(BoardInput, TouchMoveHoldsThePieceFirstChosen)
     Click("f3");
     EXPECT_EQ(LastMove(), QStringLiteral("g1f3"));
     EXPECT_EQ(form->SelectedPiece(), nullptr);
+    // Only a new game releases a piece without a move.
+    Click("g8");
+    ASSERT_NE(form->SelectedPiece(), nullptr);
+    form->FileNewExecute();
+    EXPECT_EQ(form->SelectedPiece(), nullptr);
 }
 
 TEST_F(BoardInput, PieceHintsShowMovesForEitherSide)
