@@ -152,7 +152,7 @@ void TStatusPanel::BuildRightColumn()
     FillBevel(narrateMemo, narrateBevel);
     FillBevel(layoutMemo, layoutBevel);
     // A position string has no blanks to break at before its side field.
-    layoutMemo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layoutMemo->setWordWrapMode(QTextOption::WrapAnywhere);
 }
 
 int TStatusPanel::ColumnWidth() const

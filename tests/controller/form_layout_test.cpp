@@ -281,12 +281,13 @@ TEST_F(FormLayout, LayoutAtTwoSquareSizes)
     Options.ShowDigital = true;
     Options.ShowAnalogue = false;
     struct Case {
-        int square;
+        int square, buttons;
         bool working;
-    } const cases[] = {{44, true}, {20, false}};
+    } const cases[] = {{44, 2, true}, {20, 1, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.square);
         Options.SquareSize = c.square;
+        Options.ShowButtons = c.buttons;
         auto form = Shown(MakeForm());
         form->PlayBothExecute();
         for (const char* move : {"e4", "e5", "Nf3", "Nc6", "Bb5", "a6"}) {
