@@ -66,6 +66,13 @@ std::int64_t BusyDelay(std::int64_t milliseconds)
     return units;
 }
 
+void BusyDelayUntil(Clock::time_point deadline)
+{
+    while (Clock::now() < deadline) {
+        busyWorkUnit();
+    }
+}
+
 std::int64_t delayCount()
 {
     return unitsPerCalibration;

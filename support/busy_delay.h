@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 
 // Delays finer than the system's sleep and timer granularity (piece sliding,
@@ -12,6 +13,11 @@ void CalibrateDelay();
 // Runs milliseconds x count / 500 units of busy work, at least one, and
 // returns how many it ran.
 std::int64_t BusyDelay(std::int64_t milliseconds);
+
+// Goes on with busy work until the clock reaches the deadline. A calibration
+// taken while the machine was busy (as at start-up) counts too few units, so
+// a paced animation tops its delays up to the clock with this.
+void BusyDelayUntil(std::chrono::steady_clock::time_point deadline);
 
 // The kept count; tests set it instead of calibrating against the clock.
 std::int64_t delayCount();

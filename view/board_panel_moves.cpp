@@ -11,6 +11,8 @@
 #include "view/board_panel.h"
 #include "view/controls/line.h"
 
+#include <chrono>
+
 using engine::SquarePair;
 
 namespace {
@@ -65,10 +67,12 @@ bool TBoardPanel::MovePieceAt(SquarePair from, SquarePair to)
 
 // Slow at both ends and fastest in the middle: the waits are (c - d)^2 + d^2
 // milliseconds, made of calibrated busy work so nothing else runs while a
-// piece is in the air.
+// piece is in the air. Each frame is held until its time on the clock, so a
+// short calibration cannot hurry the slide.
 void TBoardPanel::AnimateSlide(TPieceSprite* sprite, QPoint from, QPoint to)
 {
     const int steps = Options.MoveSpeed;
+    auto frameTime = std::chrono::steady_clock::now();
     for (int d = 1; d < steps; ++d) {
         sprite->SpriteMove(
             from.x() + d * (to.x() - from.x()) / steps, from.y() + d * (to.y() - from.y()) / steps);
@@ -78,6 +82,8 @@ void TBoardPanel::AnimateSlide(TPieceSprite* sprite, QPoint from, QPoint to)
             wait /= 2;
         }
         BusyDelay(wait);
+        frameTime += std::chrono::milliseconds(wait);
+        BusyDelayUntil(frameTime);
     }
 }
 

@@ -26,6 +26,14 @@ TEST_F(BusyDelayTest, HugeValuesAreCappedInsteadOfOverflowing)
     EXPECT_EQ(BusyDelay(std::int64_t {1} << 62), 24 * 60 * 60 * 1000 / 500);
 }
 
+TEST_F(BusyDelayTest, WorkGoesOnUntilTheDeadline)
+{
+    // With the smallest count a unit-only delay would end at once.
+    const auto start = std::chrono::steady_clock::now();
+    BusyDelayUntil(start + std::chrono::milliseconds(20));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(20));
+}
+
 TEST_F(BusyDelayTest, CalibrationCountsSomeWork)
 {
     CalibrateDelay();
