@@ -257,6 +257,11 @@ void TChessForm::FormResize()
         return;
     }
     const QSize client = centralWidget()->size() + QSize(LeftBarWidth(), TopBarHeight());
+    // The size the window was given for its squares (a stored square size
+    // need not be a multiple of 4) is no reason to change them.
+    if (client == ClientSize()) {
+        return;
+    }
     const int fromWidth
         = 4 * ((client.width() - LeftBarWidth() - 2 * board->EdgeSize() - StatusWidth()) / 32);
     int fromHeight = 0;

@@ -139,7 +139,10 @@ TEST_F(FormLayout, DraggingTheFrameScalesTheSquares)
 {
     DesignedOptions();
     Options.ScaleSquares = true;
+    // A stored size off the 4-pixel steps stays until the frame is dragged.
+    Options.SquareSize = 42;
     auto form = Shown(MakeForm());
+    EXPECT_EQ(Options.SquareSize, 42);
     const QSize extra = form->size() - Client(*form);
     // Width for the squares: client width less 2E and the status panel.
     struct Case {
