@@ -71,7 +71,7 @@ void TChessForm::SquareMouseDown(SquarePair square, Qt::MouseButton button)
     }
     if (button == Qt::RightButton) {
         ShowSquareHints(square);
-    } else if (button == Qt::LeftButton && selectedPiece) {
+    } else if (button == Qt::LeftButton && selectedPiece && ClickMovesPieces()) {
         PieceDropIfOk(square, selectedPiece);
     }
 }
@@ -80,7 +80,7 @@ void TChessForm::SquareMouseDown(SquarePair square, Qt::MouseButton button)
 // something: in set-up, where it removes the piece.
 void TChessForm::BoardPanelMouseDown(Qt::MouseButton button)
 {
-    if (frozen || busyDepth > 0 || button != Qt::LeftButton || !selectedPiece) {
+    if (frozen || busyDepth > 0 || button != Qt::LeftButton || !selectedPiece || !ClickMovesPieces()) {
         return;
     }
     if (PieceDragOver(selectedPiece, OffTheBoard)) {
@@ -140,6 +140,17 @@ void TChessForm::PieceEndDrag(TPieceSprite* sprite)
     if (sprite != nullptr) {
         sprite->setVisible(true);
     }
+    // Without click moves a piece is chosen only for as long as it is held.
+    if (!ClickMovesPieces()) {
+        selectedPiece = nullptr;
+    }
+}
+
+// A click on a square completes a move with two-click moves, and under
+// touch-move, where the piece once touched waits for its target.
+bool TChessForm::ClickMovesPieces() const
+{
+    return Options.TwoClickMove || Options.TouchMove;
 }
 
 void TChessForm::PieceDropIfOk(SquarePair target, TPieceSprite* sprite)

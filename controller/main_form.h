@@ -260,6 +260,7 @@ private:
     void RefreshMoveLists();
     void SetupDrop(TPieceSprite* sprite, engine::SquarePair target);
     void SpaceKeyPress();
+    bool ClickMovesPieces() const;
     void EscapeKeyPress();
     bool TextBoxHasFocus() const;
     // Speaks the keyboard cursor's square once narration exists.

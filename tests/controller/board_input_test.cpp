@@ -210,6 +210,18 @@ TEST_F(BoardInput, TwoClicksMoveAndARefusedTargetReleasesThePiece)
     EXPECT_EQ(LastMove(), QStringLiteral("e5f7"));
 }
 
+TEST_F(BoardInput, WithoutTwoClickMovesAClickDoesNotMove)
+{
+    Options.TwoClickMove = false;
+    Show();
+    Click("g1");
+    EXPECT_EQ(form->SelectedPiece(), nullptr);
+    Click("f3");
+    EXPECT_EQ(form->Record().EndPly, 0);
+    Drag("g1", "f3");
+    EXPECT_EQ(LastMove(), QStringLiteral("g1f3"));
+}
+
 TEST_F(BoardInput, TheKeyboardCursorPicksAndMovesPieces)
 {
     Show();
