@@ -209,6 +209,9 @@ void TChessForm::SetFormBorder()
             setGeometry(QRect(QPoint(screen.right() - PreviewSize.width(), screen.top()), PreviewSize));
         }
     } else {
+        // Without a window manager the full-screen state alone leaves the
+        // window at its first size: it covers the screen by hand as well.
+        setGeometry(QGuiApplication::primaryScreen()->geometry());
         setWindowState(windowState() | Qt::WindowFullScreen);
     }
 }
@@ -269,6 +272,12 @@ void TChessForm::FormActivate()
     }
     if (appMode == TAppMode::SaverPreview) {
         lower();
+    }
+    if (appMode == TAppMode::SaverRun && !activated) {
+        // Every key press must end the saver, whichever window the desktop
+        // (or no window manager at all) gave the keyboard to.
+        activateWindow();
+        grabKeyboard();
     }
     if (appMode == TAppMode::SaverRun || appMode == TAppMode::SaverPreview) {
         PlayAutoExecute();

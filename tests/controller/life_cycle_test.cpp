@@ -1,7 +1,10 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWidget>
+#include <QWindow>
 
 #include "controller_fixture.h"
 #include "settings/message_catalog.h"
@@ -190,6 +193,32 @@ TEST_F(LifeCycle, TheStoredWindowStateAppliesExceptInTheViewer)
         EXPECT_EQ(MakeForm(switches)->windowState(), c.expected);
     }
     SettingsFile().setValue(QStringLiteral("Window"), QStringLiteral("State"), QStringLiteral("0"));
+}
+
+// Needs an X display: the preview draws into another program's window.
+TEST_F(LifeCycle, ThePreviewLivesInsideItsHostWindowUntilTheHostGoesAway)
+{
+    if (QGuiApplication::platformName() != u"xcb") {
+        GTEST_SKIP() << "no X display";
+    }
+    auto host = std::make_unique<QWidget>();
+    host->resize(180, 150);
+    host->show();
+    TStartSwitches switches;
+    switches.AppMode = TAppMode::SaverPreview;
+    switches.PreviewHost = host->winId();
+    auto form = MakeForm(switches);
+    form->show();
+    ASSERT_NE(form->windowHandle()->parent(), nullptr);
+    EXPECT_EQ(form->windowHandle()->parent()->winId(), host->winId());
+    EXPECT_EQ(form->size(), QSize(180, 150));
+    form->AppIdle();
+    EXPECT_TRUE(form->isVisible());
+
+    host.reset();
+    form->AppIdle();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(shown.isEmpty());
 }
 
 } // namespace
