@@ -361,6 +361,9 @@ void TChessForm::RedrawForm()
 void TChessForm::EffectOptions()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (!Options.TouchMove) {
+        CancelClickMove(false);
+    }
     // The piece set may have changed; the window loaded the first one when
     // it was built, before the first pieces were drawn.
     LoadPieceSet();

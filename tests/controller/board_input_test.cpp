@@ -291,6 +291,22 @@ TEST_F(BoardInput, TouchMoveHoldsThePieceFirstChosen)
     EXPECT_EQ(form->SelectedPiece(), nullptr);
 }
 
+TEST_F(BoardInput, AppliedOptionsReleaseAChosenPieceUnlessTouchMove)
+{
+    Show();
+    form->PlayBothExecute();
+    Click("g1");
+    ASSERT_NE(form->SelectedPiece(), nullptr);
+    form->EffectOptions();
+    EXPECT_EQ(form->SelectedPiece(), nullptr);
+
+    Options.TouchMove = true;
+    Click("g1");
+    ASSERT_NE(form->SelectedPiece(), nullptr);
+    form->EffectOptions();
+    EXPECT_NE(form->SelectedPiece(), nullptr);
+}
+
 TEST_F(BoardInput, PieceHintsShowMovesForEitherSide)
 {
     Show();
@@ -525,7 +541,7 @@ TEST_F(BoardSetup, ScreenshotOfSetupMode)
     form->ClearBoardExecute();
     DragSprite(Taken(engine::White, engine::Queen), At("d4"));
     DragSprite(Taken(engine::Black, engine::Knight), At("f6"));
-    const QString path = QStringLiteral(QUARVEL_BIN_DIR "/../board_setup.png");
+    const QString path = QStringLiteral(QUARVEL_SCREENSHOT_DIR "/board_setup.png");
     EXPECT_TRUE(form->grab().save(path));
 }
 

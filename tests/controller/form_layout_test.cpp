@@ -304,7 +304,7 @@ TEST_F(FormLayout, LayoutAtTwoSquareSizes)
         EXPECT_EQ(panel->WorkingPanel()->isVisible(), c.working);
         EXPECT_EQ(panel->LayoutBevel()->y(), boardHeight - 8 - 56);
         EXPECT_TRUE(form->WhiteClockFace()->Digital());
-        form->grab().save(QStringLiteral("window-%1.png").arg(c.square));
+        form->grab().save(QStringLiteral(QUARVEL_SCREENSHOT_DIR "/window-%1.png").arg(c.square));
     }
 }
 

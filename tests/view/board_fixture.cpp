@@ -111,5 +111,6 @@ void BoardPanelTest::StartPosition(const engine::BoardImage* board, bool blackTo
 void BoardPanelTest::SaveScreenshot(const QString& name)
 {
     const QImage picture = panel->grab().toImage();
-    EXPECT_TRUE(picture.save(name + QStringLiteral(".png"))) << name.toStdString();
+    const QString path = QStringLiteral(QUARVEL_SCREENSHOT_DIR "/") + name + QStringLiteral(".png");
+    EXPECT_TRUE(picture.save(path)) << path.toStdString();
 }
