@@ -99,8 +99,17 @@ void TMoveGrid::SetNotation(int style)
 
 void TMoveGrid::SetUnitHeight(int h)
 {
-    rowHeight = std::max(1, h * 4 / 5);
-    moveWidth = h * 16 / 5 - 1;
+    unitHeight = h;
+    UpdateRowHeight();
+}
+
+// Rows are four fifths of the unit, but never lower than a line of the
+// list's font: a lower row would cut off descenders ("g" reads as "q").
+void TMoveGrid::UpdateRowHeight()
+{
+    const int lineHeight = QFontMetrics(font()).height() + 1;
+    rowHeight = std::max({1, unitHeight * 4 / 5, lineHeight});
+    moveWidth = unitHeight * 16 / 5 - 1;
     UpdateScrollBar();
     viewport()->update();
 }
@@ -322,6 +331,6 @@ void TMoveGrid::changeEvent(QEvent* event)
 {
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
-        viewport()->update();
+        UpdateRowHeight();
     }
 }

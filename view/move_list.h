@@ -94,6 +94,7 @@ protected:
 
 private:
     void UpdateScrollBar();
+    void UpdateRowHeight();
     void SetCurrent(int row, int column, bool chosen);
     int ColumnLeft(int column) const;
     int ColumnWidth(int column) const;
@@ -101,6 +102,7 @@ private:
 
     const TGameRecord* record = nullptr;
     int notation = 0;
+    int unitHeight = 20;
     int rowHeight = 16;
     int moveWidth = 63;
     int rowCount = 1;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -115,6 +116,17 @@ TEST(MoveCellPlacement, IndentsTrimsAndAligns)
         EXPECT_EQ(place.Left, c.left) << c.text;
         EXPECT_EQ(place.Trimmed, c.trimmedText) << c.text;
     }
+}
+
+TEST_F(MoveListTest, RowsAreNeverLowerThanALineOfTheFont)
+{
+    TMoveGrid grid;
+    grid.SetUnitHeight(20);
+    QFont large = grid.font();
+    large.setPixelSize(30);
+    grid.setFont(large);
+    EXPECT_GT(grid.RowHeight(), QFontMetrics(large).height());
+    EXPECT_EQ(grid.MoveColumnWidth(), 63);
 }
 
 TEST_F(MoveListTest, GridSizesScrollsAndReportsTheChosenPly)
