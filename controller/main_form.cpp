@@ -203,6 +203,10 @@ void TChessForm::SetFormBorder()
         Options.ScalePieces = true;
         Options.EdgeSize = 0;
         Options.ShowPlayers = false;
+        // A preview is a few hundred pixels: the board alone fills it,
+        // where the status panel and taken rows would squeeze it to nothing.
+        Options.ShowStatus = false;
+        Options.ShowTaken = false;
         Options.AudioType = 0;
         if (previewHost == nullptr) {
             const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -265,8 +269,8 @@ void TChessForm::FormShow()
 void TChessForm::FormActivate()
 {
     // The piece animation's short frame delays are calibrated busy work.
-    // It takes half a second, so it runs once the window is up rather than
-    // before it is shown.
+    // It takes a tenth of a second, so it runs once the window is up rather
+    // than before it is shown.
     if (!activated && appMode != TAppMode::SaverConfig && delayCount() <= 1) {
         CalibrateDelay();
     }

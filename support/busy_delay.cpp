@@ -8,6 +8,10 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr std::int64_t calibrationMilliseconds = 500;
+// The count is taken over a fifth of that and scaled: the window is already
+// up when it runs, and a long freeze right after it appears looks like a hang.
+// Slides top their delays up to the clock, so a short count cannot hurry them.
+constexpr std::int64_t measuredMilliseconds = 100;
 constexpr int additionsPerUnit = 1000;
 // Far above what any machine counts in 500 ms; with the longest delay below
 // it keeps the unit arithmetic inside 64 bits.
@@ -46,11 +50,12 @@ void CalibrateDelay()
     while (elapsedMilliseconds(before) < 1) { }
     const auto start = Clock::now();
     std::int64_t units = 0;
-    while (elapsedMilliseconds(start) < calibrationMilliseconds) {
+    while (elapsedMilliseconds(start) < measuredMilliseconds) {
         busyWorkUnit();
         ++units;
     }
-    unitsPerCalibration = std::clamp<std::int64_t>(units, 1, largestCount);
+    const std::int64_t scale = calibrationMilliseconds / measuredMilliseconds;
+    unitsPerCalibration = std::clamp<std::int64_t>(units * scale, 1, largestCount);
 }
 
 std::int64_t BusyDelay(std::int64_t milliseconds)

@@ -6,8 +6,8 @@
 // Delays finer than the system's sleep and timer granularity (piece sliding,
 // the about box animation) are made of calibrated busy work.
 
-// Counts the units of busy work that fit into 500 milliseconds and keeps the
-// count for BusyDelay. Takes half a second.
+// Counts the units of busy work that fit into 500 milliseconds (measured over
+// 100 and scaled) and keeps the count for BusyDelay.
 void CalibrateDelay();
 
 // Runs milliseconds x count / 500 units of busy work, at least one, and

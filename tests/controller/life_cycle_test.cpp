@@ -11,6 +11,10 @@
 #include "settings/messages.h"
 #include "settings/options.h"
 #include "settings/settings_file.h"
+#include "view/board_panel.h"
+#include "view/status_panel.h"
+#include "view/board_panel.h"
+#include "view/status_panel.h"
 
 namespace {
 
@@ -193,6 +197,17 @@ TEST_F(LifeCycle, TheStoredWindowStateAppliesExceptInTheViewer)
         EXPECT_EQ(MakeForm(switches)->windowState(), c.expected);
     }
     SettingsFile().setValue(QStringLiteral("Window"), QStringLiteral("State"), QStringLiteral("0"));
+}
+
+TEST_F(LifeCycle, ThePreviewShowsTheBoardAlone)
+{
+    TStartSwitches switches;
+    switches.AppMode = TAppMode::SaverPreview;
+    auto form = MakeForm(switches);
+    form->show();
+    EXPECT_FALSE(form->StatusPanel()->isVisible());
+    EXPECT_EQ(form->Board()->TakenHeight(), 0);
+    EXPECT_EQ(form->Board()->EdgeSize(), 0);
 }
 
 // Needs an X display: the preview draws into another program's window.
