@@ -24,6 +24,7 @@
 #include "view/status_panel.h"
 
 #include <algorithm>
+#include <span>
 
 using namespace engine;
 
@@ -468,7 +469,13 @@ void TChessForm::UpdateWorking(int force)
     if (state == StateThinkingAhead && GetHintMove(expected) == 0 && expected.Piece != Empty) {
         moves << FormatMove(Options.Notation, expected, side);
     }
-    for (const MoveRecord& move : line) {
+    // After the computer has moved, the last search's line still begins with
+    // that move: it is history now, not something expected.
+    const MoveRecord played = record.MoveAt(record.CurrentPly);
+    const bool lineStartsWithPlayed = state != StateThinking && state != StateThinkingAhead
+        && line[0].Piece != Empty && line[0].Origin == played.Origin
+        && line[0].Destination == played.Destination;
+    for (const MoveRecord& move : lineStartsWithPlayed ? std::span(line).subspan(1) : std::span(line)) {
         if (move.Piece == Empty || moves.size() >= LineMoves) {
             break;
         }
