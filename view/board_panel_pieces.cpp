@@ -207,6 +207,12 @@ void TBoardPanel::RedrawBoard()
                 {static_cast<std::uint8_t>(file), static_cast<std::uint8_t>(rank)}, cell.Kind, cell.Colour);
         }
     }
+    // A new game or a new set-up position has no last move: the arrow of the
+    // game before must not stay on the fresh board.
+    const TGameRecord& record = host.BoardRecord();
+    if (record.CurrentPly < record.StartPly) {
+        HideMarkerLine();
+    }
     UpdatePieces();
 }
 

@@ -252,6 +252,30 @@ TEST_F(BoardPanelTest, ArrowShowsTheLastMoveWhereTheModeAllows)
     }
 }
 
+TEST_F(BoardPanelTest, RedrawnBoardKeepsTheArrowOnlyWhileAMoveOfTheRecordIsOnIt)
+{
+    Options.MoveMarker = true;
+    struct Case {
+        const char* why;
+        int startPly;
+        int currentPly;
+        bool arrow;
+    };
+    for (const Case& c : {Case {"new game", 0, -1, false}, Case {"set-up after move 4", 8, 7, false},
+             Case {"move played", 0, 0, true}}) {
+        SCOPED_TRACE(c.why);
+        StartPosition();
+        host.mode = TGameMode::Playing;
+        host.record.CurrentPly = 0;
+        panel->UpdateMarkerLine(Sq("e2"), Sq("e4"));
+        ASSERT_TRUE(panel->MarkerVisible());
+        host.record.StartPly = c.startPly;
+        host.record.CurrentPly = c.currentPly;
+        panel->RedrawBoard();
+        EXPECT_EQ(panel->MarkerVisible(), c.arrow);
+    }
+}
+
 TEST_F(BoardPanelTest, DragAsksTheHostOnTheWayAndDropsWhereAccepted)
 {
     StartPosition();
