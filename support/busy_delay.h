@@ -14,9 +14,8 @@ void CalibrateDelay();
 // returns how many it ran.
 std::int64_t BusyDelay(std::int64_t milliseconds);
 
-// Goes on with busy work until the clock reaches the deadline. A calibration
-// taken while the machine was busy (as at start-up) counts too few units, so
-// a paced animation tops its delays up to the clock with this.
+// Goes on with busy work until the clock reaches the deadline: for paced
+// animation, whose frames are due at fixed times whatever the calibration.
 void BusyDelayUntil(std::chrono::steady_clock::time_point deadline);
 
 // The kept count; tests set it instead of calibrating against the clock.

@@ -66,9 +66,10 @@ bool TBoardPanel::MovePieceAt(SquarePair from, SquarePair to)
 }
 
 // Slow at both ends and fastest in the middle: the waits are (c - d)^2 + d^2
-// milliseconds, made of calibrated busy work so nothing else runs while a
-// piece is in the air. Each frame is held until its time on the clock, so a
-// short calibration cannot hurry the slide.
+// milliseconds of busy work, so nothing else runs while a piece is in the
+// air. Each frame is due at its time on the clock, counted from the start of
+// the slide, so a slow repaint does not push the later frames back and a
+// calibration taken on a busy machine neither hurries nor drags the slide.
 void TBoardPanel::AnimateSlide(TPieceSprite* sprite, QPoint from, QPoint to)
 {
     const int steps = Options.MoveSpeed;
@@ -81,7 +82,6 @@ void TBoardPanel::AnimateSlide(TPieceSprite* sprite, QPoint from, QPoint to)
         if (Options.DoubleBuffered) {
             wait /= 2;
         }
-        BusyDelay(wait);
         frameTime += std::chrono::milliseconds(wait);
         BusyDelayUntil(frameTime);
     }
