@@ -407,6 +407,11 @@ void TChessForm::UpdateTurnStatus()
     statusPanel->MoveList()->Refresh();
     BuildNarration();
     UpdateModeStatus();
+    // A fresh game or position has a reset engine while its idle state is
+    // unchanged: the search of the game before must not stay on show.
+    if (record.CurrentPly < record.StartPly) {
+        UpdateWorking(1);
+    }
 }
 
 // The narration box will describe the position in words; until then it

@@ -255,6 +255,13 @@ TEST_F(FormLayout, WorkingPanelShowsTheComputersSearch)
     const QString replyText = FormatMove(Options.Notation, reply, engine::Black);
     EXPECT_FALSE(panel->BestLineLabel()->text().startsWith(FormatMessage(msg::WorkingLine, replyText)))
         << panel->BestLineLabel()->text().toStdString();
+
+    // A new game shows nothing of the last one's search.
+    ASSERT_FALSE(panel->ValueLabel()->text().isEmpty());
+    form->FileNewExecute();
+    ASSERT_LT(form->Record().CurrentPly, form->Record().StartPly);
+    EXPECT_EQ(panel->ValueLabel()->text(), QString());
+    EXPECT_EQ(panel->BestLineLabel()->text(), QString());
 }
 
 TEST_F(FormLayout, AFocusedTextBoxIsPaintedAsAnEditField)
