@@ -1,5 +1,3 @@
-#include <QApplication>
-#include <QFocusFrame>
 #include <QTimer>
 
 #include "controller/main_form.h"
@@ -28,16 +26,6 @@ void TChessForm::LoadPieceSet()
     ErrorMessage(msg::PieceSetMissing, fileName);
     quitWithoutAsking = true;
     QTimer::singleShot(0, this, &QWidget::close);
-}
-
-// The board draws no focus of its own: a frame round it shows keyboard
-// users that Space and the arrows will act on the board.
-void TChessForm::TrackBoardFocus()
-{
-    auto* frame = new QFocusFrame(board->parentWidget());
-    frame->setObjectName(QStringLiteral("BoardFocusFrame"));
-    connect(qApp, &QApplication::focusChanged, frame,
-        [this, frame](QWidget*, QWidget* now) { frame->setWidget(now == board ? board : nullptr); });
 }
 
 // The self-check took the pictures as the truth: the engine plays on from

@@ -141,7 +141,6 @@ void TChessForm::BuildWindow()
     board->setFocusPolicy(Qt::StrongFocus);
     LoadPieceSet();
     board->ResizeBoard();
-    TrackBoardFocus();
 
     BuildStatusPanel(central);
     setCentralWidget(central);

@@ -256,7 +256,6 @@ private:
     void BuildBoardMenu();
     void RefreshBoardCommands();
     void LoadPieceSet();
-    void TrackBoardFocus();
     void RefreshMoveLists();
     void SetupDrop(TPieceSprite* sprite, engine::SquarePair target);
     void SpaceKeyPress();

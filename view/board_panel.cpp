@@ -172,10 +172,39 @@ void TBoardPanel::paintEvent(QPaintEvent*)
     if (Options.ShowTaken) {
         painter.drawLine(0, geometry.Height() - 1, geometry.Width() - 1, geometry.Height() - 1);
     }
+    if (hasFocus()) {
+        // Keyboard users see that Space and the arrows act on the board. The
+        // panel fills the window's edge, so the frame is drawn inside it.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(FocusRect());
+    }
     // Moved to a screen of another resolution: draw the pieces for it.
     if (framesRatio != 0 && devicePixelRatioF() != framesRatio) {
         QTimer::singleShot(0, this, &TBoardPanel::RefreshDisplayFrames);
     }
+}
+
+QRect TBoardPanel::FocusRect() const
+{
+    const TBoardGeometry geometry = Geometry();
+    if (geometry.edge >= 8) {
+        return QRect(
+            geometry.edge - 5, geometry.Top() - 5, 8 * geometry.square + 10, 8 * geometry.square + 10);
+    }
+    return QRect(1, 1, geometry.Width() - 3, geometry.Height() - 3);
+}
+
+void TBoardPanel::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TBoardPanel::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 QWidget* TBoardPanel::FreezeCover() const

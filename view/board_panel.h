@@ -215,9 +215,13 @@ public:
     TLine* MarkerLine() const { return markerLine; }
     QWidget* FreezeCover() const;
     TPieceSprite* DragPicture() const { return dragPiece; }
+    // Where the frame that shows the keyboard focus is drawn.
+    QRect FocusRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

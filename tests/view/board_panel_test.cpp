@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -273,6 +274,29 @@ TEST_F(BoardPanelTest, RedrawnBoardKeepsTheArrowOnlyWhileAMoveOfTheRecordIsOnIt)
         host.record.CurrentPly = c.currentPly;
         panel->RedrawBoard();
         EXPECT_EQ(panel->MarkerVisible(), c.arrow);
+    }
+}
+
+TEST_F(BoardPanelTest, AFrameInsideThePanelShowsTheKeyboardFocus)
+{
+    for (const int edge : {16, 2}) {
+        SCOPED_TRACE(edge);
+        Options.EdgeSize = edge;
+        StartPosition();
+        panel->show();
+        QApplication::setActiveWindow(panel.get());
+        const QColor highlight = panel->palette().color(QPalette::Highlight);
+        const QRect frame = panel->FocusRect();
+        ASSERT_TRUE(panel->rect().contains(frame));
+        // A point of the frame's left side that no square or label covers.
+        const QPoint onFrame(frame.left(), frame.bottom() - 1);
+        panel->setFocus();
+        QApplication::processEvents();
+        ASSERT_TRUE(panel->hasFocus());
+        EXPECT_EQ(panel->grab().toImage().pixelColor(onFrame), highlight);
+        panel->clearFocus();
+        QApplication::processEvents();
+        EXPECT_NE(panel->grab().toImage().pixelColor(onFrame), highlight);
     }
 }
 
