@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -24,6 +25,7 @@
 #include "view/status_panel.h"
 
 #include <algorithm>
+#include <functional>
 #include <span>
 
 using namespace engine;
@@ -117,6 +119,31 @@ QFont FixedPitchFont(const QFont& base)
     return font;
 }
 
+// Hands the arrow keys a widget receives to the board first, so a visible
+// keyboard cursor moves even while the move list has the focus.
+class TArrowKeyRouter : public QObject {
+public:
+    TArrowKeyRouter(QObject* parent, std::function<bool(int)> route)
+        : QObject(parent)
+        , route(std::move(route))
+    { }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool arrow = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down
+            || key->key() == Qt::Key_Left || key->key() == Qt::Key_Right;
+        return arrow && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && route(key->key());
+    }
+
+private:
+    std::function<bool(int)> route;
+};
+
 void PaintMemo(QWidget* memo, QPalette::ColorRole role)
 {
     if (auto* box = qobject_cast<QPlainTextEdit*>(memo)) {
@@ -138,6 +165,8 @@ void TChessForm::BuildStatusPanel(QWidget* parent)
     }
     connect(statusPanel, &TStatusPanel::clicked, this, &TChessForm::ClockClick);
     statusPanel->MoveList()->SetRecord(&record, Options.Notation);
+    statusPanel->MoveList()->installEventFilter(
+        new TArrowKeyRouter(statusPanel, [this](int key) { return BoardKeyPress(key); }));
     // Typed moves in any notation the record reads.
     moveEntry = statusPanel->MoveEntry();
     connect(moveEntry, &QLineEdit::returnPressed, this, [this] {

@@ -15,6 +15,8 @@
 #include "settings/message_catalog.h"
 #include "settings/messages.h"
 #include "settings/options.h"
+#include "view/move_list.h"
+#include "view/status_panel.h"
 
 #include <functional>
 
@@ -252,6 +254,23 @@ TEST_F(BoardInput, TheKeyboardCursorPicksAndMovesPieces)
     // the choice goes.
     Key(Qt::Key_Escape);
     EXPECT_FALSE(board->MoveCursorVisible());
+}
+
+TEST_F(BoardInput, ArrowsMoveTheVisibleCursorWhileTheMoveListHasTheKeys)
+{
+    Show();
+    board->setFocus();
+    Key(Qt::Key_Escape); // the move list takes the keys
+    QWidget* moves = form->StatusPanel()->MoveList();
+    QTest::keyClick(moves, Qt::Key_Space);
+    ASSERT_TRUE(board->MoveCursorVisible());
+    QTest::keyClick(moves, Qt::Key_Left);
+    EXPECT_EQ(board->MoveCursorSquare(), Sq("d2"));
+    // With the cursor hidden the arrows stay with the move list.
+    QTest::keyClick(moves, Qt::Key_Escape);
+    ASSERT_FALSE(board->MoveCursorVisible());
+    QTest::keyClick(moves, Qt::Key_Left);
+    EXPECT_EQ(board->MoveCursorSquare(), Sq("d2"));
 }
 
 TEST_F(BoardInput, EscReleasesAChosenPieceButKeepsTheCursor)
