@@ -179,8 +179,15 @@ void TChessForm::BoardSettingsExecute()
     StopThinking();
     record.StartPly = setup.StartPly;
     const BoardImage image = record.Board;
-    InitGame(&image, &setup.State);
+    const bool playable = InitGame(&image, &setup.State);
     if (StatusEndsGame(setup.State.Status)) {
+        // A result chosen while setting up ends the game at once too: set-up
+        // is left first, as the game-state report ignores set-up.
+        if (gameMode == TGameMode::BoardSetup && playable) {
+            SetGameMode(TGameMode::Stopped);
+            board->UpdatePieces();
+            RefreshBoardCommands();
+        }
         gameOver = false;
         ReportGameState(2);
     } else if (analysing) {

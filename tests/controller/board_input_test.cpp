@@ -609,6 +609,20 @@ TEST_F(BoardSettings, ResignedEndsTheGameAtOnce)
     EXPECT_EQ(form->StatusDetail(), resigned);
 }
 
+TEST_F(BoardSettings, ResignedWhileSettingUpLeavesSetupAndEndsTheGame)
+{
+    Show();
+    form->BoardSetupExecute();
+    ASSERT_EQ(form->GameMode(), TGameMode::BoardSetup);
+    AnswerBoardSettings(
+        [](TBoardSetDlg& dialog) { Control<QRadioButton>(dialog, "StatusResigned")->setChecked(true); });
+    form->BoardSettingsExecute();
+    EXPECT_EQ(form->GameMode(), TGameMode::Stopped);
+    EXPECT_TRUE(form->GameOver());
+    EXPECT_EQ(form->StatusDetail(),
+        FormatMessage(msg::StatusResigned, ColourText(engine::Black), ColourText(engine::White)));
+}
+
 TEST_F(BoardSettings, OnlyBeforeTheFirstMove)
 {
     Show();
