@@ -174,7 +174,8 @@ void TBoardPanel::paintEvent(QPaintEvent*)
     }
     if (hasFocus()) {
         // Keyboard users see that Space and the arrows act on the board. The
-        // panel fills the window's edge, so the frame is drawn inside it.
+        // panel fills the window's edge, so the frame is drawn inside it,
+        // close round the squares, clear of the coordinate letters.
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(FocusRect());
@@ -189,8 +190,7 @@ QRect TBoardPanel::FocusRect() const
 {
     const TBoardGeometry geometry = Geometry();
     if (geometry.edge >= 8) {
-        return QRect(
-            geometry.edge - 5, geometry.Top() - 5, 8 * geometry.square + 10, 8 * geometry.square + 10);
+        return QRect(geometry.edge - 3, geometry.Top() - 3, 8 * geometry.square + 6, 8 * geometry.square + 6);
     }
     return QRect(1, 1, geometry.Width() - 3, geometry.Height() - 3);
 }
