@@ -37,7 +37,7 @@ void TChessForm::PieceMouseDown(TPieceSprite* sprite, Qt::MouseButton button)
     }
     const SquarePair square = sprite->Taken() ? OffTheBoard : board->SquareOf(sprite);
     if (button == Qt::RightButton) {
-        if (OnBoardSquare(square)) {
+        if (engine::OnBoard(square)) {
             ShowSquareHints(square);
         }
         return;
@@ -65,7 +65,7 @@ void TChessForm::SquareMouseDown(SquarePair square, Qt::MouseButton button)
     if (frozen || busyDepth > 0) {
         return;
     }
-    if (!OnBoardSquare(square)) {
+    if (!engine::OnBoard(square)) {
         BoardPanelMouseDown(button);
         return;
     }
@@ -101,13 +101,13 @@ bool TChessForm::PieceDragOver(TPieceSprite* sprite, SquarePair target)
         return false;
     }
     if (gameMode == TGameMode::BoardSetup) {
-        if (!OnBoardSquare(target)) {
+        if (!engine::OnBoard(target)) {
             return SetupOffBoardAccepts(sprite->Kind(), Options.ValidateBoard);
         }
         return SetupSquareAccepts(
             sprite->Kind(), sprite->Colour(), target.Rank, board->LocatePieceAt(target) != nullptr);
     }
-    if (!OnBoardSquare(target) || sprite->Taken() || !UserMayEnterMove()) {
+    if (!engine::OnBoard(target) || sprite->Taken() || !UserMayEnterMove()) {
         return false;
     }
     // A promotion is legal for every piece when it is for a queen.

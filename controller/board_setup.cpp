@@ -118,7 +118,7 @@ bool TChessForm::SetupBoard()
 void TChessForm::SetupDrop(TPieceSprite* sprite, SquarePair target)
 {
     const int kind = sprite->Kind();
-    if (!OnBoardSquare(target)) {
+    if (!engine::OnBoard(target)) {
         if (!sprite->Taken()) {
             board->TakePieceAt(board->SquareOf(sprite));
         }
@@ -142,7 +142,7 @@ void TChessForm::SlidePieceInSetup(const MovePattern& pattern)
 {
     const SquarePair from {pattern.OriginFile, pattern.OriginRank};
     const SquarePair to {pattern.DestFile, pattern.DestRank};
-    if (!OnBoardSquare(from) || !OnBoardSquare(to) || from == to) {
+    if (!engine::OnBoard(from) || !engine::OnBoard(to) || from == to) {
         return;
     }
     if (!board->MovePieceAt(from, to)) {

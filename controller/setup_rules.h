@@ -2,11 +2,6 @@
 
 #include "engine/types.h"
 
-inline constexpr bool OnBoardSquare(engine::SquarePair square)
-{
-    return square.File >= 1 && square.File <= 8 && square.Rank >= 1 && square.Rank <= 8;
-}
-
 // Where a piece may be put while the board is set up by hand. A square
 // takes a piece only when it is empty; a pawn never stands on its own side's
 // back rank (a pawn put on the far rank is promoted instead).

@@ -104,6 +104,12 @@ struct SquarePair {
     friend constexpr bool operator==(const SquarePair&, const SquarePair&) = default;
 };
 
+// Whether a square pair names one of the 64 squares (not "none" or garbage).
+constexpr bool OnBoard(const SquarePair& square)
+{
+    return square.File >= 1 && square.File <= 8 && square.Rank >= 1 && square.Rank <= 8;
+}
+
 // Byte layout (5 bytes): 0 Piece (0 any; the promoted-to kind for a
 // promotion), 1 OriginFile, 2 OriginRank, 3 DestFile, 4 DestRank.
 // A file of 0 (or a rank of 0) means any square.

@@ -24,7 +24,7 @@ void MarkCaptures(engine::BoardImage& board, const TMoveList& list, std::uint8_t
 {
     for (const engine::MoveRecord& move : list.View()) {
         const engine::SquarePair& square = VictimSquare(move);
-        if (move.Captures && square.File >= 1 && square.File <= 8 && square.Rank >= 1 && square.Rank <= 8) {
+        if (move.Captures && engine::OnBoard(square)) {
             board.At(square.File, square.Rank).Mark = mark;
         }
     }

@@ -30,7 +30,7 @@ QString CastlingField(const PositionState& state)
 
 QString EnPassantField(const SquarePair& square)
 {
-    if (square.File < 1 || square.File > 8 || square.Rank < 1 || square.Rank > 8) {
+    if (!engine::OnBoard(square)) {
         return QStringLiteral("-");
     }
     const QChar letters[2] = {QChar(u'a' + square.File - 1), QChar(u'0' + square.Rank)};

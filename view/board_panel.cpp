@@ -207,14 +207,9 @@ void TBoardPanel::focusOutEvent(QFocusEvent* event)
     update();
 }
 
-QWidget* TBoardPanel::FreezeCover() const
-{
-    return freezePanel;
-}
-
 TBoardSquare* TBoardPanel::ShapeAt(SquarePair square) const
 {
-    if (square.File < 1 || square.File > 8 || square.Rank < 1 || square.Rank > 8) {
+    if (!engine::OnBoard(square)) {
         return nullptr;
     }
     const QRect rect = SquareRect(square);

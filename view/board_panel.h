@@ -208,12 +208,9 @@ public:
 
     // The counts and order of the taken pieces behind the taken rows.
     const TTakenPieces& Taken() const { return taken; }
-    // The set's name after legacy numbers were replaced.
-    const QString& PieceSetName() const { return pieceSetName; }
     TBoardGeometry Geometry() const;
     // The panel's own controls, for the window's layout and for tests.
     TLine* MarkerLine() const { return markerLine; }
-    QWidget* FreezeCover() const;
     TPieceSprite* DragPicture() const { return dragPiece; }
     // Where the frame that shows the keyboard focus is drawn.
     QRect FocusRect() const;
