@@ -560,6 +560,12 @@ TEST_F(BoardSetup, ScreenshotOfSetupMode)
     form->ClearBoardExecute();
     DragSprite(Taken(engine::White, engine::Queen), At("d4"));
     DragSprite(Taken(engine::Black, engine::Knight), At("f6"));
+    // The picture shows what the set-up position holds.
+    const engine::BoardImage& position = form->Record().Board;
+    EXPECT_EQ(position.At(4, 4).Kind, engine::Queen);
+    EXPECT_EQ(position.At(6, 6).Kind, engine::Knight);
+    EXPECT_EQ(position.At(6, 6).Colour, engine::Black);
+    EXPECT_EQ(form->GameMode(), TGameMode::BoardSetup);
     const QString path = QStringLiteral(QUARVEL_SCREENSHOT_DIR "/board_setup.png");
     EXPECT_TRUE(form->grab().save(path));
 }
