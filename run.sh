@@ -8,5 +8,5 @@ bash "$here/scripts/setup.sh"
 export CCACHE_BASEDIR="$here"
 cmake -S "$here" -B "$here/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DQUARVEL_TESTS=OFF -DQUARVEL_BENCH=OFF >/dev/null
-cmake --build "$here/build/release" --target quarvel
+cmake --build "$here/build/release" --target quarvel quarvel-engine
 exec "$here/build/release/bin/quarvel" "$@"
