@@ -34,67 +34,6 @@ namespace {
 
 constexpr int ButtonBarThickness = 28;
 constexpr int MinSquareSize = 20;
-// The expected line shows at most this many moves, the predicted reply
-// included.
-constexpr int LineMoves = 24;
-
-int ModeMessage(TGameMode mode)
-{
-    switch (mode) {
-    case TGameMode::Stopped:
-        return msg::ModeStopped;
-    case TGameMode::BoardSetup:
-        return msg::ModeBoardSetup;
-    case TGameMode::Loading:
-        return msg::ModeLoading;
-    case TGameMode::QuickReplay:
-        return msg::ModeQuickReplay;
-    case TGameMode::Demonstration:
-        return msg::ModeDemonstration;
-    case TGameMode::Analysing:
-        return msg::ModeAnalysing;
-    default:
-        return 0;
-    }
-}
-
-int PlayKindMessage(TPlayKind kind)
-{
-    switch (kind) {
-    case TPlayKind::AutoPlay:
-        return msg::PlayAutoPlay;
-    case TPlayKind::UserWhite:
-        return msg::PlayUserWhite;
-    case TPlayKind::UserBlack:
-        return msg::PlayUserBlack;
-    case TPlayKind::TwoPlayer:
-        return msg::PlayTwoPlayer;
-    default:
-        return 0;
-    }
-}
-
-int SearchMessage(EngineState state)
-{
-    switch (state) {
-    case StateThinking:
-        return msg::EngineSearching;
-    case StateThinkingAhead:
-        return msg::EngineThinkingAhead;
-    case StateNoMove:
-        return msg::GameOverText;
-    default:
-        return msg::EngineIdle;
-    }
-}
-
-// A value in 1/256 pawn as pawns with two decimals and a sign.
-QString PawnsText(int value)
-{
-    return QStringLiteral("%1%2")
-        .arg(value >= 0 ? QStringLiteral("+") : QString())
-        .arg(value / 256.0, 0, 'f', 2);
-}
 
 // "Courier New" when it is installed, else the system's fixed-pitch font.
 QFont FixedPitchFont(const QFont& base)
@@ -374,6 +313,7 @@ void TChessForm::RedrawText()
         clock->setFont(boardFont);
     }
     statusPanel->MoveList()->setFont(Options.BoardFixed ? FixedPitchFont(boardFont) : boardFont);
+    FitStatusTexts();
 }
 
 void TChessForm::RedrawForm()
@@ -387,7 +327,7 @@ void TChessForm::RedrawForm()
 }
 
 // The options dialog's OK: every display option takes effect. The openings
-// table and the player labels follow once those parts exist.
+// table follows once it exists.
 void TChessForm::EffectOptions()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -397,6 +337,7 @@ void TChessForm::EffectOptions()
     // The piece set may have changed; the window loaded the first one when
     // it was built, before the first pieces were drawn.
     LoadPieceSet();
+    RefreshPlayerLabels();
     RedrawForm();
     ResizeFormFromOptions();
     SetStrength();
@@ -404,120 +345,6 @@ void TChessForm::EffectOptions()
     UpdateWorking(1);
     statusPanel->MoveList()->SetNotation(Options.Notation);
     QApplication::restoreOverrideCursor();
-}
-
-// The application title, what the window shows, the status when the
-// status panel is hidden, and a star for unsaved changes.
-void TChessForm::SetFormCaption()
-{
-    QString caption = QApplication::applicationDisplayName();
-    if (appMode == TAppMode::ViewGame) {
-        caption += QStringLiteral(" - ") + FormatMessage(msg::ViewingTitle);
-    }
-    if (!Options.ShowStatus && !statusDetail.isEmpty()) {
-        caption += QStringLiteral(" - ") + statusDetail;
-    }
-    if (record.Modified) {
-        caption += QStringLiteral(" *");
-    }
-    setWindowTitle(caption);
-}
-
-void TChessForm::UpdateTurnStatus()
-{
-    if (gameOver) {
-        statusPanel->SetTurn({}, -1);
-    } else {
-        const int side = record.SideToMove();
-        statusPanel->SetTurn(FormatMessage(msg::MoveNumberStatus, (record.CurrentPly + 3) / 2)
-                + QStringLiteral(" - ") + FormatMessage(msg::SideToMoveStatus, ColourText(side)),
-            side);
-    }
-    statusPanel->MoveList()->Refresh();
-    BuildNarration();
-    UpdateModeStatus();
-    // A fresh game or position has a reset engine while its idle state is
-    // unchanged: the search of the game before must not stay on show.
-    if (record.CurrentPly < record.StartPly) {
-        UpdateWorking(1);
-    }
-}
-
-// The narration box will describe the position in words; until then it
-// stays empty and only the position box is written.
-void TChessForm::BuildNarration()
-{
-    statusPanel->LayoutMemo()->setPlainText(FormatMessage(msg::FenLine, BoardCurrentFEN(record)));
-}
-
-void TChessForm::UpdateModeStatus()
-{
-    QString text;
-    if (gameOver) {
-        text = FormatMessage(msg::GameOverText);
-    } else if (gameMode == TGameMode::Playing || gameMode == TGameMode::QuickHint) {
-        const int kind = PlayKindMessage(playKind);
-        text = kind != 0 ? FormatMessage(kind) + QStringLiteral(" - ") : QString();
-        text += FormatMessage(ComputersTurn() ? msg::ComputersTurn : msg::UsersTurn);
-    } else if (const int mode = ModeMessage(gameMode); mode != 0) {
-        text = FormatMessage(mode);
-    }
-    statusPanel->ModeLabel()->setText(text);
-    UpdateTimeStatus();
-}
-
-void TChessForm::UpdateTimeStatus()
-{
-    if (Options.ShowAnalogue || Options.ShowDigital) {
-        RefreshClocks();
-    }
-    UpdateWorking(0);
-}
-
-void TChessForm::UpdateWorking(int force)
-{
-    const EngineState state = GetEngineState();
-    if (!(Options.ShowWorking && force > 0) && state != StateThinking && state != StateThinkingAhead
-        && state == lastEngineStatus) {
-        return;
-    }
-    statusPanel->SearchLabel()->setText(FormatMessage(SearchMessage(state)));
-
-    int value = 0;
-    MoveRecord line[LineMoves] {};
-    GetMainLine(value, line, LineMoves - 1);
-    const std::uint64_t nodes = GetNodeCount();
-    QString valueText;
-    if (value != 0 || nodes > 0) {
-        valueText = FormatMessage(msg::WorkingValue, PawnsText(value));
-    }
-    if (nodes > 0) {
-        valueText += QStringLiteral("   ") + FormatMessage(msg::WorkingNodes, static_cast<int>(nodes / 1000));
-    }
-    statusPanel->ValueLabel()->setText(valueText);
-
-    // Move i of the line is played by the side to move when i is even.
-    QStringList moves;
-    const int side = record.SideToMove();
-    MoveRecord expected {};
-    if (state == StateThinkingAhead && GetHintMove(expected) == 0 && expected.Piece != Empty) {
-        moves << FormatMove(Options.Notation, expected, side);
-    }
-    // After the computer has moved, the last search's line still begins with
-    // that move: it is history now, not something expected.
-    const MoveRecord played = record.MoveAt(record.CurrentPly);
-    const bool lineStartsWithPlayed = state != StateThinking && state != StateThinkingAhead
-        && line[0].Piece != Empty && line[0].Origin == played.Origin
-        && line[0].Destination == played.Destination;
-    for (const MoveRecord& move : lineStartsWithPlayed ? std::span(line).subspan(1) : std::span(line)) {
-        if (move.Piece == Empty || moves.size() >= LineMoves) {
-            break;
-        }
-        moves << FormatMove(Options.Notation, move, (side + static_cast<int>(moves.size())) % 2);
-    }
-    statusPanel->BestLineLabel()->setText(
-        moves.isEmpty() ? QString() : FormatMessage(msg::WorkingLine, moves.join(u' ')));
-    lastEngineStatus = state;
 }
 
 void TChessForm::MoveListResized()

@@ -66,6 +66,7 @@ void TChessForm::FormCreate()
     engine::GetBoardImage(startBoard);
     engine::GetPositionState(startState);
     RefreshBoard();
+    RefreshPlayerLabels();
 
     // Window placement and the run time belong to the ordinary settings file.
     if (!UsesScreenSaverSettings(appMode)) {

@@ -207,6 +207,11 @@ public:
     void ClearMovesList();
     void ActiveControlChange(QWidget* old, QWidget* now);
     void SetFocusMemo(QWidget* memo);
+    // The colour names, with the players' names once the game has them.
+    void RefreshPlayerLabels();
+    // Sizes the turn and mode boxes for the longest texts they may show in
+    // the current language and fonts.
+    void FitStatusTexts();
 
     // The game record's notices (TRecordHost).
     QString CommentText() const override;

@@ -41,6 +41,11 @@ QString ColourText(int colour)
     return colour == 0 || colour == 1 ? MessageText(firstColourMessage + colour) : QString();
 }
 
+QString PlayerLabelText(int colour, const QString& name)
+{
+    return name.isEmpty() ? ColourText(colour) : ColourText(colour) + QStringLiteral(": ") + name;
+}
+
 QString PieceText(int kind)
 {
     return kind >= 0 && kind <= lastPieceKind ? MessageText(firstPieceMessage + kind) : QString();

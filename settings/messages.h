@@ -38,5 +38,9 @@ template <typename... Args> QString FormatMessage(int number, const Args&... arg
 QString ColourText(int colour);
 QString PieceText(int kind);
 
+// The caption beside the board: the colour's name, then ": " and the
+// player's name when there is one.
+QString PlayerLabelText(int colour, const QString& name);
+
 // "White King"; an empty square is named by message 2003 alone.
 QString ColouredPieceText(int colour, int kind);

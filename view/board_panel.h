@@ -146,6 +146,8 @@ public:
     void RotateBoard();
     // Player names over and under the board.
     void SetPlayerNames(const QString& white, const QString& black);
+    QLabel* WhiteLabel() const { return whiteLabel; }
+    QLabel* BlackLabel() const { return blackLabel; }
 
     // Pieces.
     TPieceSprite* CreatePiece(engine::SquarePair square, int colour, int kind);

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "view/controls/clock_face.h"
+#include "view/controls/font_fit.h"
 #include "view/move_list.h"
 
 #include <algorithm>
@@ -58,6 +59,34 @@ QPlainTextEdit* MakeMemo(const QString& name, QWidget* parent, bool readOnly)
     return memo;
 }
 
+// The label takes its parent's font, made smaller when even one word of
+// the texts is wider than the label: words wrap, but never break.
+void FitWords(QLabel* label, const QFont& base, int width, const QStringList& texts)
+{
+    const QFontMetrics metrics(base);
+    QString widest;
+    for (const QString& text : texts) {
+        for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+            if (metrics.horizontalAdvance(word) > metrics.horizontalAdvance(widest)) {
+                widest = word;
+            }
+        }
+    }
+    label->setFont(FontToFit(base, widest, width));
+}
+
+// The height of the tallest text wrapped at the label's inside width.
+int WrappedHeight(const QLabel* label, int width, const QStringList& texts)
+{
+    const QFontMetrics metrics(label->font());
+    int tallest = metrics.height();
+    for (const QString& text : texts) {
+        const QRect bounds(0, 0, std::max(1, width), 1 << 16);
+        tallest = std::max(tallest, metrics.boundingRect(bounds, Qt::TextWordWrap, text).height());
+    }
+    return tallest;
+}
+
 void FillBevel(QWidget* child, const QFrame* bevel)
 {
     child->setGeometry(bevel->rect().adjusted(2, 2, -2, -2));
@@ -99,11 +128,13 @@ void TStatusPanel::BuildLeftColumn()
 {
     turnPanel = MakeLabel(QStringLiteral("TurnPanel"), TurnBounds, this);
     turnPanel->setAlignment(Qt::AlignCenter);
+    turnPanel->setWordWrap(true);
     turnPanel->setAutoFillBackground(true);
     turnPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
     modeBevel = MakeBevel(QStringLiteral("ModeBevel"), ModeBounds, this);
     modeLabel = MakeLabel(QStringLiteral("ModeLabel"), modeBevel->rect().adjusted(3, 1, -3, -1), modeBevel);
+    modeLabel->setWordWrap(true);
     // Shown while sounds play, once there are sounds.
     audioImage = MakeLabel(QStringLiteral("AudioImage"), {}, this);
     audioImage->hide();
@@ -121,7 +152,7 @@ void TStatusPanel::BuildLeftColumn()
     moveEntry = new QLineEdit(movesPanel);
     moveEntry->setObjectName(QStringLiteral("MoveEntry"));
     moveEntry->setPlaceholderText(tr("Type a move"));
-    moveList->SetUnitHeight(TurnBounds.height());
+    moveList->SetUnitHeight(UnitHeight());
 
     messagePanel = MakeBevel(QStringLiteral("MessagePanel"), MessageBounds, this);
     messageMemo = MakeMemo(QStringLiteral("MessageMemo"), messagePanel, true);
@@ -133,6 +164,8 @@ void TStatusPanel::BuildWorkingPanel()
     workingPanel = MakeBevel(QStringLiteral("WorkingPanel"), WorkingBounds, this);
     searchLabel = MakeLabel(QStringLiteral("SearchLabel"), SearchBounds, workingPanel);
     valueLabel = MakeLabel(QStringLiteral("ValueLabel"), ValueBounds, workingPanel);
+    searchLabel->setWordWrap(true);
+    valueLabel->setWordWrap(true);
     bestLineLabel = MakeLabel(QStringLiteral("BestLineLabel"), BestLineBounds, workingPanel);
     bestLineLabel->setWordWrap(true);
     bestLineLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -160,9 +193,54 @@ int TStatusPanel::ColumnWidth() const
     return turnPanel->width();
 }
 
+// The designed 20 pixels hold a line of the usual fonts; a larger font
+// makes every unit larger.
 int TStatusPanel::UnitHeight() const
 {
-    return turnPanel->height();
+    return unitHeight;
+}
+
+void TStatusPanel::FitStatusTexts(const TStatusTexts& texts)
+{
+    const int unit = std::max(
+        TurnBounds.height(), QFontMetrics(turnPanel->font()).height() + 2 * turnPanel->frameWidth() + 1);
+    unitHeight = unit;
+    const int turnFrame = 2 * turnPanel->frameWidth();
+    const int turnWidth = TurnBounds.width() - turnFrame;
+    FitWords(turnPanel, turnPanel->font(), turnWidth, texts.Turn);
+    const int turnHeight = std::max(unit, WrappedHeight(turnPanel, turnWidth, texts.Turn) + turnFrame + 1);
+    turnPanel->setGeometry(TurnBounds.x(), TurnBounds.y(), TurnBounds.width(), turnHeight);
+
+    // The label sits 3 pixels in from the bevel's sides and 1 from its top
+    // and bottom.
+    const int labelWidth = ModeBounds.width() - 6;
+    FitWords(modeLabel, modeBevel->font(), labelWidth, texts.Mode);
+    const int modeHeight = std::max(unit, WrappedHeight(modeLabel, labelWidth, texts.Mode) + 2);
+    const int modeTop = turnPanel->y() + turnHeight + (ModeBounds.y() - TurnBounds.bottom() - 1);
+    modeBevel->setGeometry(ModeBounds.x(), modeTop, ModeBounds.width(), modeHeight);
+    modeLabel->setGeometry(modeBevel->rect().adjusted(3, 1, -3, -1));
+    moveList->SetUnitHeight(unit);
+    FitWorkingLabels(texts);
+}
+
+// The search and value lines take what their texts need; the expected line
+// keeps room for two lines below them.
+void TStatusPanel::FitWorkingLabels(const TStatusTexts& texts)
+{
+    const int width = SearchBounds.width();
+    FitWords(searchLabel, workingPanel->font(), width, texts.Search);
+    FitWords(valueLabel, workingPanel->font(), width, texts.Value);
+    const int line = QFontMetrics(bestLineLabel->font()).height();
+    const int search = std::max(SearchBounds.height(), WrappedHeight(searchLabel, width, texts.Search));
+    const int value = std::max(ValueBounds.height(), WrappedHeight(valueLabel, width, texts.Value));
+    const int best = std::max(BestLineBounds.height(), 2 * line);
+    const int top = SearchBounds.y();
+    searchLabel->setGeometry(SearchBounds.x(), top, width, search);
+    valueLabel->setGeometry(ValueBounds.x(), top + search, width, value);
+    bestLineLabel->setGeometry(BestLineBounds.x(), top + search + value, width, best);
+    const int height = std::max(WorkingBounds.height(), top + search + value + best + 1);
+    workingPanel->resize(WorkingBounds.width(), height);
+    commentMemo->setGeometry(CommentBounds.x(), CommentBounds.y(), CommentBounds.width(), height - 2);
 }
 
 int TStatusPanel::PanelWidth(bool narration) const

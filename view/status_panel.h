@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QStringList>
 
 class QLabel;
 class QLineEdit;
@@ -14,6 +15,14 @@ struct TStatusLayout {
     bool ShowComment = true;
     bool ShowNarration = true;
     bool ShowClocks = true;
+};
+
+// The longest texts each status box may have to show.
+struct TStatusTexts {
+    QStringList Turn;
+    QStringList Mode;
+    QStringList Search;
+    QStringList Value;
 };
 
 // The right part of the main window: turn, mode, the three clocks, the move
@@ -45,6 +54,12 @@ public:
     // Analogue: round faces left and right of the game clock; digital: the
     // game clock over the two player clocks, hundredths as asked.
     void ArrangeClocks(bool analogue, bool digital, bool hundredths);
+
+    // Makes room for every text the status boxes may show at their fonts: a
+    // text too wide for its box wraps, and the box grows to hold the tallest
+    // of them, moving the parts below it down. The unit of the clocks and
+    // the move list grows with the turn panel's font.
+    void FitStatusTexts(const TStatusTexts& texts);
 
     // The side to move: 0 White, 1 Black; -1 paints the panel empty in the
     // panel's own colour (the game is over).
@@ -87,7 +102,11 @@ private:
     void BuildWorkingPanel();
     void BuildRightColumn();
     void PlaceMoveList();
+    void FitWorkingLabels(const TStatusTexts& texts);
 
+    // The turn panel's height at its font: the clocks and move rows are
+    // measured in it.
+    int unitHeight = 20;
     QLabel* turnPanel = nullptr;
     QFrame* modeBevel = nullptr;
     QLabel* modeLabel = nullptr;

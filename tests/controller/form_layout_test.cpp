@@ -201,6 +201,78 @@ TEST_F(FormLayout, NarrowEdgesHideTheCoordinates)
     }
 }
 
+// A game without names shows the colours on the board's edges, White's
+// nearest the side shown at the bottom.
+TEST_F(FormLayout, PlayerLabelsNameTheColours)
+{
+    Options.ShowPlayers = true;
+    auto form = Shown(MakeForm());
+    const QLabel* white = form->Board()->WhiteLabel();
+    const QLabel* black = form->Board()->BlackLabel();
+    EXPECT_EQ(white->text(), ColourText(0));
+    EXPECT_EQ(black->text(), ColourText(1));
+    EXPECT_TRUE(white->isVisible());
+    EXPECT_GT(white->y(), black->y());
+    form->RotateBoardExecute();
+    EXPECT_LT(white->y(), black->y());
+    EXPECT_EQ(PlayerLabelText(1, QStringLiteral("Ann")), ColourText(1) + QStringLiteral(": Ann"));
+}
+
+// Every text the turn and mode boxes may show fits, wrapped where it must,
+// at the usual font and at one and a half and twice its size; the parts
+// below move down rather than overlap.
+TEST_F(FormLayout, StatusTextsFitAtLargerFonts)
+{
+    const QFont usual = QApplication::font();
+    QStringList modes;
+    for (const int number : {msg::ModeStopped, msg::ModeBoardSetup, msg::ModeLoading, msg::ModeQuickReplay,
+             msg::ModeDemonstration, msg::ModeAnalysing, msg::GameOverText}) {
+        modes << FormatMessage(number);
+    }
+    for (const int kind : {msg::PlayAutoPlay, msg::PlayUserWhite, msg::PlayUserBlack, msg::PlayTwoPlayer}) {
+        for (const int turn : {msg::ComputersTurn, msg::UsersTurn}) {
+            modes << FormatMessage(kind) + QStringLiteral(" - ") + FormatMessage(turn);
+        }
+    }
+    QStringList turns;
+    for (const int colour : {0, 1}) {
+        turns << FormatMessage(msg::MoveNumberStatus, 888) + QStringLiteral(" - ")
+                + FormatMessage(msg::SideToMoveStatus, ColourText(colour));
+    }
+    const auto fits = [](const QLabel* label, const QString& text) {
+        const QRect inside = label->contentsRect();
+        const QRect needed = QFontMetrics(label->font())
+                                 .boundingRect(QRect(0, 0, inside.width(), 1 << 16), Qt::TextWordWrap, text);
+        return needed.width() <= inside.width() && needed.height() <= inside.height();
+    };
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(scale);
+        QFont font = usual;
+        font.setPointSizeF(usual.pointSizeF() * scale);
+        QApplication::setFont(font);
+        auto form = Shown(MakeForm());
+        const TStatusPanel* panel = form->StatusPanel();
+        for (const QString& text : modes) {
+            EXPECT_TRUE(fits(panel->ModeLabel(), text)) << text.toStdString();
+        }
+        for (const QString& text : turns) {
+            EXPECT_TRUE(fits(panel->TurnPanel(), text)) << text.toStdString();
+        }
+        EXPECT_TRUE(fits(panel->SearchLabel(), FormatMessage(msg::EngineThinkingAhead)));
+        EXPECT_TRUE(fits(panel->ValueLabel(),
+            FormatMessage(msg::WorkingValue, QStringLiteral("-125.00")) + QStringLiteral("   ")
+                + FormatMessage(msg::WorkingNodes, 99999)));
+        EXPECT_GE(panel->BestLineLabel()->y(), panel->ValueLabel()->geometry().bottom());
+        EXPECT_GT(panel->ModeBevel()->y(), panel->TurnPanel()->geometry().bottom());
+        EXPECT_GT(form->WhiteClockFace()->y(), panel->ModeBevel()->geometry().bottom());
+        EXPECT_GT(panel->MovesPanel()->y(), form->WhiteClockFace()->geometry().bottom());
+        if (scale == 2.0) {
+            form->grab().save(QStringLiteral(QUARVEL_SCREENSHOT_DIR "/status-texts-at-twice-the-font.png"));
+        }
+    }
+    QApplication::setFont(usual);
+}
+
 TEST_F(FormLayout, TurnModeMoveListAndPositionFollowTheGame)
 {
     Options.Notation = LongAlgebraic;
@@ -264,6 +336,28 @@ TEST_F(FormLayout, WorkingPanelShowsTheComputersSearch)
     EXPECT_EQ(panel->BestLineLabel()->text(), QString());
 }
 
+// Either knight can take the queen: the line shown must say which one, in
+// every notation, since the engine's own line carries no disambiguation.
+TEST_F(FormLayout, WorkingLineNamesTheMovingPiecesOrigin)
+{
+    Options.ShowWorking = true;
+    Options.Notation = StandardAlgebraic;
+    auto form = Shown(MakeForm());
+    const engine::BoardImage board = Position({"Kh1", "Nb1", "Nf1"}, {"Kh8", "Qd2"});
+    const engine::PositionState state = PlainState();
+    ASSERT_TRUE(form->InitGame(&board, &state));
+    form->AnalyseExecute();
+    TStatusPanel* panel = form->StatusPanel();
+    ASSERT_TRUE(IdleUntil(*form, [&] {
+        form->UpdateWorking(1);
+        return !panel->BestLineLabel()->text().isEmpty();
+    }));
+    const QString line = panel->BestLineLabel()->text();
+    EXPECT_TRUE(line.contains(QStringLiteral("Nb1xd2")) || line.contains(QStringLiteral("Nf1xd2")))
+        << line.toStdString();
+    form->StopThinkingExecute();
+}
+
 TEST_F(FormLayout, AFocusedTextBoxIsPaintedAsAnEditField)
 {
     auto form = Shown(MakeForm());
@@ -309,7 +403,9 @@ TEST_F(FormLayout, LayoutAtTwoSquareSizes)
         const int boardHeight = 2 * 32 + 8 * c.square;
         EXPECT_EQ(panel->geometry(), QRect(32 + 8 * c.square, 0, 376, boardHeight));
         EXPECT_EQ(panel->MessagePanel()->y(), boardHeight - 34 - 8);
-        EXPECT_EQ(panel->MovesPanel()->y(), 104);
+        // The list starts under the clocks, 104 as designed when every mode
+        // text fits one line, lower by what the mode box grew to hold them.
+        EXPECT_EQ(panel->MovesPanel()->y(), 104 + panel->ModeBevel()->height() - 20);
         EXPECT_EQ(panel->WorkingPanel()->isVisible(), c.working);
         EXPECT_EQ(panel->LayoutBevel()->y(), boardHeight - 8 - 56);
         EXPECT_TRUE(form->WhiteClockFace()->Digital());

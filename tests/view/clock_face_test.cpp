@@ -1,8 +1,10 @@
+#include <QFontMetrics>
 #include <QImage>
 
 #include "view/controls/clock_face.h"
 #include "view/controls/clock_face_geometry.h"
 #include "view/controls/clock_time.h"
+#include "view/controls/font_fit.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -199,4 +201,24 @@ TEST_F(ClockFaceTest, PaintsDigitalTextAndAnalogueFace)
     EXPECT_TRUE(Near(analogue.pixelColor(32, 5), Qt::red)); // the second hand points to 12
     EXPECT_TRUE(Near(analogue.pixelColor(45, 32), Qt::black)); // the minute hand to 3
     EXPECT_TRUE(Near(analogue.pixelColor(20, 32), QColor(0, 255, 255))); // nothing points to 9
+}
+
+TEST(FontToFit, ALargeFontShrinksToTheBox)
+{
+    const QString text = QStringLiteral("00:01:30.45");
+    struct Case {
+        double points;
+        int width;
+        bool shrinks;
+    } const cases[] = {{9, 200, false}, {18, 86, true}, {36, 40, true}, {9, 2, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        QFont font;
+        font.setPointSizeF(c.points);
+        const QFont fitted = FontToFit(font, text, c.width);
+        EXPECT_EQ(fitted.pointSizeF() < c.points, c.shrinks);
+        if (c.width > 20) {
+            EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(text), c.width);
+        }
+    }
 }

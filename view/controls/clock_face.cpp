@@ -4,7 +4,9 @@
 #include <QPainter>
 
 #include "view/controls/clock_face_geometry.h"
+#include "view/controls/font_fit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -270,8 +272,9 @@ void TClockFace::PaintDigital(QPainter& painter)
     DrawBevelLines(painter);
 
     caption = DigitalText(FullTime(), showHours, showSeconds, showHunds);
-    painter.setFont(font());
-    const QFontMetrics metrics(font());
+    const QFont digits = FontToFit(font(), caption, width() - 4);
+    painter.setFont(digits);
+    const QFontMetrics metrics(digits);
     const QSize text(metrics.horizontalAdvance(caption), metrics.height());
     const QRect box(QPoint((width() - text.width()) / 2, (height() - text.height()) / 2), text);
     painter.fillRect(box, faceColor);
