@@ -42,6 +42,8 @@ void ControllerTest::SetUp()
     DataDir = QStringLiteral(QUARVEL_BIN_DIR "/");
     ResetOptions(Options);
     Options.MoveDelay = 0;
+    // A slide is paced by the real clock; the board's own tests watch it.
+    Options.MoveSpeed = 1;
     Options.SearchDepth = 1;
     Options.UseOpeningLib = false;
     Options.AllowThinkAhead = false;
