@@ -67,15 +67,13 @@ void TChessForm::RefreshMoveLists()
 void TChessForm::RotateBoard()
 {
     board->RotateBoard();
-    if (rotateBoardAction != nullptr) {
-        rotateBoardAction->setChecked(Options.BoardRotated);
-    }
+    RefreshCommands();
 }
 
 void TChessForm::RotateBoardExecute()
 {
-    if (busyDepth == 0) {
+    if (CommandAllowed(TCommand::PlayRotateBoard)) {
         RotateBoard();
     }
-    rotateBoardAction->setChecked(Options.BoardRotated);
+    RefreshCommands();
 }

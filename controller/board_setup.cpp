@@ -16,60 +16,49 @@ void TChessForm::BuildBoardMenu()
 {
     QMenu* menu = menuBar()->addMenu(tr("&Board"));
     menu->setObjectName(QStringLiteral("BoardMenu"));
-    const auto add = [this, menu](const char* name, const QString& caption, void (TChessForm::*run)(),
-                         const QKeySequence& key, bool checkable) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        action->setShortcut(key);
-        action->setCheckable(checkable);
-        connect(action, &QAction::triggered, this, [this, run] { (this->*run)(); });
-        return action;
-    };
-    boardSetupAction = add("BoardSetup", tr("Board &Setup"), &TChessForm::BoardSetupExecute,
-        QKeySequence(Qt::CTRL | Qt::Key_B), true);
+    AddCommandAction(TCommand::PlayBoardSetup, menu->addAction(tr("Board &Setup")), Qt::CTRL | Qt::Key_B);
     // Clearing throws the position away: no one-key shortcut for it.
-    clearBoardAction = add("ClearBoard", tr("&Clear Board"), &TChessForm::ClearBoardExecute, {}, false);
-    boardSettingsAction = add("BoardSettings", tr("Board Se&ttings..."), &TChessForm::BoardSettingsExecute,
-        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B), false);
+    AddCommandAction(TCommand::PlayClearBoard, menu->addAction(tr("&Clear Board")));
+    AddCommandAction(TCommand::PlayBoardSettings, menu->addAction(tr("Board Se&ttings...")),
+        Qt::CTRL | Qt::SHIFT | Qt::Key_B);
     menu->addSeparator();
-    rotateBoardAction = add("RotateBoard", tr("&Rotate Board"), &TChessForm::RotateBoardExecute,
-        QKeySequence(Qt::CTRL | Qt::Key_R), true);
-    RefreshBoardCommands();
-}
-
-void TChessForm::RefreshBoardCommands()
-{
-    if (boardSetupAction == nullptr) {
-        return;
-    }
-    boardSetupAction->setChecked(gameMode == TGameMode::BoardSetup);
-    const bool settingsMode = gameMode == TGameMode::Stopped || gameMode == TGameMode::BoardSetup
-        || gameMode == TGameMode::Analysing;
-    boardSettingsAction->setEnabled(settingsMode && record.EndPly <= record.StartPly);
-    rotateBoardAction->setChecked(Options.BoardRotated);
+    AddCommandAction(TCommand::PlayRotateBoard, menu->addAction(tr("&Rotate Board")), Qt::CTRL | Qt::Key_R);
 }
 
 // Entering set-up keeps the position and the side to move; leaving it is
 // allowed only once the position can be played.
 void TChessForm::BoardSetupExecute()
 {
-    if (busyDepth == 0) {
-        if (gameMode != TGameMode::BoardSetup) {
-            BoardSetupMode(false);
-        } else if (SetupBoard()) {
-            SetGameMode(TGameMode::Stopped);
-            board->UpdatePieces();
-        }
+    if (!CommandAllowed(TCommand::PlayBoardSetup)) {
+        return;
     }
-    RefreshBoardCommands();
+    if (gameMode != TGameMode::BoardSetup) {
+        BoardSetupMode(false);
+    } else {
+        LeaveSetup();
+    }
+    RefreshCommands();
+}
+
+bool TChessForm::LeaveSetup()
+{
+    if (gameMode != TGameMode::BoardSetup) {
+        return true;
+    }
+    if (!SetupBoard()) {
+        return false;
+    }
+    SetGameMode(TGameMode::Stopped);
+    board->UpdatePieces();
+    return true;
 }
 
 void TChessForm::ClearBoardExecute()
 {
-    if (busyDepth == 0) {
+    if (CommandAllowed(TCommand::PlayClearBoard)) {
         BoardSetupMode(true);
     }
-    RefreshBoardCommands();
+    RefreshCommands();
 }
 
 void TChessForm::BoardSetupMode(bool clear)
@@ -154,8 +143,7 @@ void TChessForm::SlidePieceInSetup(const MovePattern& pattern)
 
 void TChessForm::BoardSettingsExecute()
 {
-    RefreshBoardCommands();
-    if (busyDepth > 0 || !boardSettingsAction->isEnabled()) {
+    if (!CommandAllowed(TCommand::PlayBoardSettings)) {
         return;
     }
     if (gameMode == TGameMode::BoardSetup) {
@@ -186,7 +174,6 @@ void TChessForm::BoardSettingsExecute()
         if (gameMode == TGameMode::BoardSetup && playable) {
             SetGameMode(TGameMode::Stopped);
             board->UpdatePieces();
-            RefreshBoardCommands();
         }
         gameOver = false;
         ReportGameState(2);

@@ -1,9 +1,12 @@
+#include <QLineEdit>
+
 #include "controller/main_form.h"
 #include "engine/engine_interface.h"
 #include "record/notation_reader.h"
 #include "settings/message_box.h"
 #include "settings/message_catalog.h"
 #include "settings/options.h"
+#include "view/controls/clock_face.h"
 
 using namespace engine;
 
@@ -23,9 +26,67 @@ bool IsAgreementText(const QString& text, int sideToMove)
 
 } // namespace
 
+void TChessForm::ExecuteCommand(TCommand command)
+{
+    struct Runner {
+        TCommand command;
+        void (TChessForm::*run)();
+    };
+    // The typed-move line has no action of its own: it takes its text.
+    static constexpr Runner runners[] = {
+        {TCommand::FileNew, &TChessForm::FileNewExecute},
+        {TCommand::FileExit, &TChessForm::ExitExecute},
+        {TCommand::PlayBoardSetup, &TChessForm::BoardSetupExecute},
+        {TCommand::PlayClearBoard, &TChessForm::ClearBoardExecute},
+        {TCommand::PlayBoardSettings, &TChessForm::BoardSettingsExecute},
+        {TCommand::PlayRotateBoard, &TChessForm::RotateBoardExecute},
+        {TCommand::PlayAutoplay, &TChessForm::PlayAutoExecute},
+        {TCommand::PlayWhite, &TChessForm::PlayWhiteExecute},
+        {TCommand::PlayBlack, &TChessForm::PlayBlackExecute},
+        {TCommand::PlayTwoPlayer, &TChessForm::PlayBothExecute},
+        {TCommand::PlayAnalyse, &TChessForm::AnalyseExecute},
+        {TCommand::PlayFreezeGame, &TChessForm::FreezeGameExecute},
+        {TCommand::MoveEnterMove, &TChessForm::EnterMoveExecute},
+        {TCommand::MoveComputerMove, &TChessForm::ComputerMoveExecute},
+        {TCommand::MoveQuickHint, &TChessForm::QuickHintExecute},
+        {TCommand::MoveStopThinking, &TChessForm::StopThinkingExecute},
+        {TCommand::MoveResign, &TChessForm::ResignExecute},
+        {TCommand::MoveOfferDraw, &TChessForm::OfferDrawExecute},
+    };
+    for (const Runner& runner : runners) {
+        if (runner.command == command) {
+            (this->*runner.run)();
+        }
+    }
+    // A checkable action flips itself when triggered; the rules have the
+    // last word, whether the command ran or not.
+    RefreshCommands();
+}
+
+TCommandSituation TChessForm::CommandSituation() const
+{
+    TCommandSituation situation;
+    situation.mode = gameMode;
+    situation.playKind = playKind;
+    situation.sideToMove = record.SideToMove();
+    situation.gameOver = gameOver;
+    situation.busy = busyDepth > 0;
+    situation.frozen = frozen;
+    situation.clockRunning = activeClock != nullptr && activeClock->Running();
+    situation.stopThinkingArmed = stopThinkingEnabled;
+    situation.movesRecorded = record.EndPly > record.StartPly;
+    situation.boardRotated = Options.BoardRotated;
+    return situation;
+}
+
+bool TChessForm::CommandAllowed(TCommand command) const
+{
+    return CommandState(command, CommandSituation()).enabled;
+}
+
 void TChessForm::FileNewExecute()
 {
-    if (busyDepth > 0 || !OkToCloseForm()) {
+    if (!CommandAllowed(TCommand::FileNew) || !OkToCloseForm()) {
         return;
     }
     StopThinking();
@@ -36,35 +97,35 @@ void TChessForm::FileNewExecute()
 
 void TChessForm::PlayAutoExecute()
 {
-    if (busyDepth == 0) {
+    if (CommandAllowed(TCommand::PlayAutoplay)) {
         SetGamePlay(TPlayKind::AutoPlay);
     }
 }
 
 void TChessForm::PlayWhiteExecute()
 {
-    if (busyDepth == 0) {
+    if (CommandAllowed(TCommand::PlayWhite)) {
         SetGamePlay(TPlayKind::UserWhite);
     }
 }
 
 void TChessForm::PlayBlackExecute()
 {
-    if (busyDepth == 0) {
+    if (CommandAllowed(TCommand::PlayBlack)) {
         SetGamePlay(TPlayKind::UserBlack);
     }
 }
 
 void TChessForm::PlayBothExecute()
 {
-    if (busyDepth == 0) {
+    if (CommandAllowed(TCommand::PlayTwoPlayer)) {
         SetGamePlay(TPlayKind::TwoPlayer);
     }
 }
 
 void TChessForm::ComputerMoveExecute()
 {
-    if (busyDepth > 0 || gameOver) {
+    if (!CommandAllowed(TCommand::MoveComputerMove)) {
         return;
     }
     // The computer takes the side that moves first in this game.
@@ -76,7 +137,7 @@ void TChessForm::ComputerMoveExecute()
 
 void TChessForm::QuickHintExecute()
 {
-    if (busyDepth > 0 || gameOver) {
+    if (!CommandAllowed(TCommand::MoveQuickHint)) {
         return;
     }
     SetGameMode(TGameMode::QuickHint);
@@ -85,7 +146,7 @@ void TChessForm::QuickHintExecute()
 
 void TChessForm::AnalyseExecute()
 {
-    if (busyDepth > 0) {
+    if (!CommandAllowed(TCommand::PlayAnalyse) || !LeaveSetup()) {
         return;
     }
     SetGameMode(TGameMode::Analysing);
@@ -96,15 +157,12 @@ void TChessForm::AnalyseExecute()
 
 void TChessForm::StopThinkingExecute()
 {
-    if (!stopThinkingEnabled) {
+    if (!CommandAllowed(TCommand::MoveStopThinking)) {
         return;
     }
     // A demonstration or a long jump in the record runs to its end at once.
     if (gameMode == TGameMode::Stopped || gameMode == TGameMode::Demonstration) {
         gameMode = TGameMode::QuickReplay;
-        return;
-    }
-    if (busyDepth > 0) {
         return;
     }
     if (gameMode == TGameMode::Analysing) {
@@ -121,7 +179,7 @@ void TChessForm::StopThinkingExecute()
 
 void TChessForm::ResignExecute()
 {
-    if (busyDepth > 0 || gameOver) {
+    if (!CommandAllowed(TCommand::MoveResign) || FlagHasFallen()) {
         return;
     }
     StartupGame();
@@ -130,7 +188,7 @@ void TChessForm::ResignExecute()
 
 void TChessForm::OfferDrawExecute()
 {
-    if (busyDepth > 0 || gameOver) {
+    if (!CommandAllowed(TCommand::MoveOfferDraw) || FlagHasFallen()) {
         return;
     }
     StartupGame();
@@ -144,7 +202,7 @@ void TChessForm::OfferDrawExecute()
 
 void TChessForm::FreezeGameExecute()
 {
-    if (busyDepth > 0 || (gameMode != TGameMode::Playing && !frozen)) {
+    if (!CommandAllowed(TCommand::PlayFreezeGame)) {
         return;
     }
     if (frozen) {
@@ -155,11 +213,19 @@ void TChessForm::FreezeGameExecute()
     RefreshCommands();
 }
 
+// The move entry line is one key away wherever the focus is.
+void TChessForm::EnterMoveExecute()
+{
+    if (CommandAllowed(TCommand::MoveEnterMove) && moveEntry->isVisibleTo(this)) {
+        moveEntry->setFocus(Qt::ShortcutFocusReason);
+    }
+}
+
 // The board's drop: the game starts if it was stopped, the engine makes
 // the move, and the move is accepted like the computer's.
 bool TChessForm::BoardMove(MovePattern pattern)
 {
-    if (!UserMayEnterMove()) {
+    if (!UserMayEnterMove() || FlagHasFallen()) {
         return false;
     }
     if (TestMove(pattern) != CodeDone && !CompleteMove(pattern)) {
@@ -175,13 +241,20 @@ bool TChessForm::BoardMove(MovePattern pattern)
 }
 
 // The user moves in a stopped game, in play on the user's own turn, and to
-// leave an analysis; never while a hint is worked out or a game replayed.
+// leave an analysis; never while a hint is worked out or a game replayed,
+// nor while the game is frozen.
 bool TChessForm::UserMayEnterMove() const
 {
-    const bool modeTakesMoves = gameMode == TGameMode::Stopped || gameMode == TGameMode::Playing
-        || gameMode == TGameMode::Analysing;
-    return busyDepth == 0 && !frozen && !gameOver && modeTakesMoves
-        && !(gameMode == TGameMode::Playing && ComputersTurn());
+    return CommandAllowed(TCommand::MoveEnterMove) && !frozen;
+}
+
+bool TChessForm::FlagHasFallen()
+{
+    if (gameOver || gameMode != TGameMode::Playing || !TimeRemaining(0)) {
+        return false;
+    }
+    ReportGameState(1);
+    return true;
 }
 
 // Whether typed text is an agreement or a legal move here, so that the
@@ -203,10 +276,10 @@ bool TChessForm::EnterMove(const QString& text)
 {
     const QString word = text.trimmed();
     // In set-up a typed move only moves a piece; the game does not start.
-    if (gameMode == TGameMode::BoardSetup && busyDepth == 0 && !word.isEmpty()) {
+    if (gameMode == TGameMode::BoardSetup && CommandAllowed(TCommand::MoveEntryLine) && !word.isEmpty()) {
         return commands.EnterMove(word);
     }
-    if (word.isEmpty() || !UserMayEnterMove()) {
+    if (word.isEmpty() || !UserMayEnterMove() || FlagHasFallen()) {
         return false;
     }
     if (!MoveTextReadable(word)) {

@@ -33,6 +33,7 @@ void TChessForm::StartComputerMove()
     const std::int32_t budget = time_control::ComputerTickLimit(Options, TimeNow());
     StartThinking(static_cast<std::uint32_t>(std::max(budget, 0)));
     if (Options.ShowWorking) {
+        HideCommentForWorking();
         RefreshClocks();
         UpdateWorking(0);
     }
@@ -118,4 +119,10 @@ void TChessForm::StopAnalyseMode()
     SetGameMode(playKind != TPlayKind::Unset ? TGameMode::Playing : TGameMode::Stopped);
     SetStrength();
     UpdateWorking(0);
+    // An analysis started on the computer's turn took the place of its
+    // search: the computer takes its turn up again.
+    if (ComputersTurn() && !gameOver) {
+        clockPress = TClockPress::Pressed;
+        StartNextMove();
+    }
 }

@@ -139,15 +139,8 @@ void TChessForm::BuildButtonBar()
     }
     addToolBar(Qt::TopToolBarArea, buttonBar);
 
-    // The move entry line is one key away wherever the focus is.
     auto* enterMove = new QAction(tr("&Enter Move"), this);
-    enterMove->setObjectName(QStringLiteral("EnterMove"));
-    enterMove->setShortcut(Qt::CTRL | Qt::Key_E);
-    connect(enterMove, &QAction::triggered, this, [this] {
-        if (moveEntry->isVisibleTo(this)) {
-            moveEntry->setFocus(Qt::ShortcutFocusReason);
-        }
-    });
+    AddCommandAction(TCommand::MoveEnterMove, enterMove, Qt::CTRL | Qt::Key_E);
     addAction(enterMove);
 }
 

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include "controller/main_form.h"
@@ -17,11 +18,24 @@
 
 using namespace engine;
 
+// The menus show what each command will do once the window is free: a
+// wait inside a command or a move's acceptance only holds the commands back
+// for its length, through their own guards.
 void TChessForm::RefreshCommands()
 {
-    stopThinkingAction->setEnabled(stopThinkingEnabled);
-    freezeAction->setEnabled(gameMode == TGameMode::Playing || frozen);
-    RefreshBoardCommands();
+    TCommandSituation situation = CommandSituation();
+    situation.busy = false;
+    for (int index = 0; index < CommandCount; ++index) {
+        const auto command = static_cast<TCommand>(index);
+        const TCommandState state = CommandState(command, situation);
+        if (QAction* action = commandActions[static_cast<std::size_t>(index)]) {
+            action->setEnabled(state.enabled);
+            action->setChecked(action->isCheckable() && state.checked);
+        }
+    }
+    if (moveEntry != nullptr) {
+        moveEntry->setEnabled(CommandState(TCommand::MoveEntryLine, situation).enabled);
+    }
 }
 
 void TChessForm::UpdateGameOver()
@@ -41,7 +55,7 @@ void TChessForm::SetBoardCursorBusy(bool busy)
 void TChessForm::SetStopThinkingEnabled(bool enabled)
 {
     stopThinkingEnabled = enabled;
-    stopThinkingAction->setEnabled(enabled);
+    RefreshCommands();
 }
 
 void TChessForm::ShowMessageLine()
@@ -66,6 +80,18 @@ void TChessForm::RefreshPause(int milliseconds)
     }
 }
 
+void TChessForm::Pause(int milliseconds)
+{
+    if (milliseconds <= 0) {
+        return;
+    }
+    if (pauseWaiter) {
+        pauseWaiter(milliseconds);
+    } else {
+        RefreshPause(milliseconds);
+    }
+}
+
 QString TChessForm::CommentText() const
 {
     return statusPanel->CommentMemo()->toPlainText();
@@ -78,6 +104,13 @@ void TChessForm::SetCommentText(const QString& text)
     QPlainTextEdit* memo = statusPanel->CommentMemo();
     memo->setPlainText(text);
     memo->setVisible(Options.ShowComment && !text.isEmpty());
+}
+
+// The working labels lie under the comment box: a search that shows its
+// working uncovers them.
+void TChessForm::HideCommentForWorking()
+{
+    statusPanel->CommentMemo()->hide();
 }
 
 void TChessForm::ShowCommentBox()

@@ -7,7 +7,6 @@
 #include "record/ply_text.h"
 #include "settings/message_box.h"
 #include "settings/message_catalog.h"
-#include "settings/move_delay.h"
 #include "settings/options.h"
 #include "view/controls/clock_face.h"
 
@@ -148,7 +147,8 @@ void TChessForm::SetGameMode(TGameMode mode)
 
 void TChessForm::SetGamePlay(TPlayKind kind)
 {
-    if (gameOver) {
+    // Play starts from set-up only on a position that can be played.
+    if (gameOver || !LeaveSetup()) {
         return;
     }
     if (kind == playKind && (gameMode == TGameMode::Playing || gameMode == TGameMode::QuickHint)) {
@@ -175,13 +175,7 @@ void TChessForm::InitGamePlay(TPlayKind kind)
 
 bool TChessForm::ComputersTurn() const
 {
-    if (gameMode != TGameMode::Playing && gameMode != TGameMode::QuickHint
-        && gameMode != TGameMode::Analysing) {
-        return false;
-    }
-    const int side = record.SideToMove();
-    return playKind == TPlayKind::AutoPlay || (playKind == TPlayKind::UserWhite && side == Black)
-        || (playKind == TPlayKind::UserBlack && side == White);
+    return IsComputersTurn(gameMode, playKind, record.SideToMove());
 }
 
 void TChessForm::StartNextMove()
@@ -210,6 +204,7 @@ void TChessForm::StartNextMove()
         WakeIdle();
     }
     UpdateTurnStatus();
+    RefreshCommands();
 }
 
 void TChessForm::ClockChange()
@@ -233,6 +228,8 @@ void TChessForm::ClockClick()
 void TChessForm::AcceptLastMove()
 {
     TBusy busy(*this);
+    // A move made once the flag has fallen does not count.
+    const bool flagFallen = gameMode == TGameMode::Playing && TimeRemaining(0);
     if (stopThinkingEnabled) {
         MoveDelayPause();
         if (gameMode != TGameMode::Stopped && gameMode != TGameMode::Demonstration) {
@@ -241,6 +238,12 @@ void TChessForm::AcceptLastMove()
     }
     StopThinking();
     MoveRecord move = FetchComputerMove();
+    if (flagFallen && gameMode == TGameMode::Playing) {
+        // The game ends on time with the board as it was before the move.
+        TakeBackMove(move);
+        ReportGameState(1);
+        return;
+    }
     if (gameMode == TGameMode::QuickHint) {
         AcceptQuickHint(move);
         return;
@@ -277,7 +280,7 @@ void TChessForm::AcceptQuickHint(const MoveRecord& move)
         BoardExecuteMove(move);
         StartActiveTimer();
         RefreshBoard();
-        RefreshPause(HintShowMs);
+        Pause(HintShowMs);
         gameMode = TGameMode::QuickReplay;
         BoardRetractMove(move);
         shownImage.reset();
@@ -311,6 +314,7 @@ void TChessForm::MoveExecuted(const MoveRecord& move)
     if (gameMode != TGameMode::QuickHint) {
         ReportGameState(3);
     }
+    RefreshCommands();
 }
 
 void TChessForm::MoveRetracted(const MoveRecord& move)
@@ -321,11 +325,13 @@ void TChessForm::MoveRetracted(const MoveRecord& move)
             board->DebugBoard();
         }
     }
+    RefreshCommands();
 }
 
 void TChessForm::MoveDelayPause()
 {
-    ::MoveDelayPause();
+    constexpr int HalfSecondMs = 500;
+    Pause(Options.MoveDelay * HalfSecondMs);
 }
 
 bool TChessForm::DeclinesDraw() const
@@ -363,8 +369,8 @@ int TChessForm::MaterialOf(int colour) const
 void TChessForm::SetFreeze()
 {
     frozen = true;
-    freezeAction->setChecked(true);
     StopActiveTimer();
+    RefreshCommands();
     board->SetFrozenCover(Options.FreezeCoversBoard);
 }
 
@@ -372,13 +378,13 @@ void TChessForm::ResetFreeze()
 {
     const bool wasFrozen = frozen;
     board->SetFrozenCover(false);
-    freezeAction->setChecked(false);
     frozen = false;
     autoFrozen = false;
     if (wasFrozen && gameMode == TGameMode::Playing) {
         StartActiveTimer();
         WakeIdle();
     }
+    RefreshCommands();
 }
 
 // A freeze the user made stays: only an unfrozen game in progress is frozen

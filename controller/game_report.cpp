@@ -1,5 +1,3 @@
-#include <QTimer>
-
 #include "controller/main_form.h"
 #include "engine/engine_interface.h"
 #include "record/ply_text.h"
@@ -81,12 +79,8 @@ QString TChessForm::StatusDetailFor(std::uint8_t status, int mateIn, int& winner
     case StatusFlagFallen: {
         const time_control::TimeSituation now = TimeNow();
         const int message = time_control::TimeForfeitMessage(Options, now);
-        if (message == msg::SandclockOver || message == 0) {
-            winner = time_control::PlayedLeastTime(now) ? Black : White;
-            return FormatMessage(msg::SandclockOver, ColourText(winner));
-        }
-        winner = lastMover;
-        return FormatMessage(message, ColourText(winner));
+        winner = time_control::TimeForfeitWinner(Options, now);
+        return FormatMessage(message == 0 ? msg::SandclockOver : message, ColourText(winner));
     }
     default:
         return {};
@@ -120,6 +114,7 @@ void TChessForm::ReportGameState(int level)
         SetGameMode(TGameMode::Stopped);
     }
     if (gameMode != TGameMode::QuickReplay) {
+        board->ResetSquares();
         ShowMessageLine();
         if (ended) {
             SetBoardCursorBusy(false);
@@ -139,14 +134,18 @@ void TChessForm::ReportGameState(int level)
     lastReportedStatus = status;
     lastReportedSide = side;
     if (ended && (appMode == TAppMode::SaverRun || appMode == TAppMode::SaverPreview)) {
-        // The saver plays for ever: a new game a second after one ends. A
-        // timer rather than a pause, so the loop stays free meanwhile.
-        QTimer::singleShot(SaverRestartMs, this, &TChessForm::RestartScreenSaverGame);
+        // The saver plays for ever: a new game a second after one ends. The
+        // idle loop starts it, so the loop stays free meanwhile.
+        saverRestartAt = clock_time::Now() + SaverRestartMs;
     }
 }
 
 void TChessForm::RestartScreenSaverGame()
 {
+    if (saverRestartAt == 0 || clock_time::Now() < saverRestartAt) {
+        return;
+    }
+    saverRestartAt = 0;
     FileNewExecute();
     PlayAutoExecute();
 }

@@ -43,6 +43,7 @@ void TChessForm::AppIdle()
     if (busyDepth > 0) {
         return;
     }
+    RestartScreenSaverGame();
     const bool maySleep = IdleStep() && !EngineDriven();
     idleTimer.setInterval(maySleep ? IdleSleepMs : 0);
 }

@@ -152,41 +152,42 @@ void TChessForm::BuildWindow()
 
 void TChessForm::BuildMenus()
 {
-    struct Command {
-        const char* name;
+    struct Entry {
+        TCommand command;
         const char* caption;
-        void (TChessForm::*run)();
         QKeySequence key;
     };
-    const Command game[] = {
-        {"FileNew", "&New Game", &TChessForm::FileNewExecute, QKeySequence::New},
-        {"PlayWhite", "Play &White", &TChessForm::PlayWhiteExecute, {}},
-        {"PlayBlack", "Play &Black", &TChessForm::PlayBlackExecute, {}},
-        {"PlayAuto", "&Auto Play", &TChessForm::PlayAutoExecute, {}},
-        {"PlayBoth", "&Two Players", &TChessForm::PlayBothExecute, {}},
-        {"ComputerMove", "&Computer Move", &TChessForm::ComputerMoveExecute, Qt::CTRL | Qt::Key_M},
-        {"QuickHint", "Quick &Hint", &TChessForm::QuickHintExecute, Qt::CTRL | Qt::Key_H},
-        {"Analyse", "Ana&lyse", &TChessForm::AnalyseExecute, {}},
-        {"StopThinking", "&Stop Thinking", &TChessForm::StopThinkingExecute, Qt::Key_Escape},
-        {"Resign", "&Resign", &TChessForm::ResignExecute, {}},
-        {"OfferDraw", "Offer &Draw", &TChessForm::OfferDrawExecute, {}},
-        {"FreezeGame", "&Freeze Game", &TChessForm::FreezeGameExecute, Qt::Key_Pause},
-        {"FileExit", "E&xit", &TChessForm::ExitExecute, QKeySequence::Quit},
+    const Entry game[] = {
+        {TCommand::FileNew, "&New Game", QKeySequence::New},
+        {TCommand::PlayWhite, "Play &White", {}},
+        {TCommand::PlayBlack, "Play &Black", {}},
+        {TCommand::PlayAutoplay, "&Auto Play", {}},
+        {TCommand::PlayTwoPlayer, "&Two Players", {}},
+        {TCommand::MoveComputerMove, "&Computer Move", Qt::CTRL | Qt::Key_M},
+        {TCommand::MoveQuickHint, "Quick &Hint", Qt::CTRL | Qt::Key_H},
+        {TCommand::PlayAnalyse, "Ana&lyse", {}},
+        {TCommand::MoveStopThinking, "&Stop Thinking", Qt::Key_Escape},
+        {TCommand::MoveResign, "&Resign", {}},
+        {TCommand::MoveOfferDraw, "Offer &Draw", {}},
+        {TCommand::PlayFreezeGame, "&Freeze Game", Qt::Key_Pause},
+        {TCommand::FileExit, "E&xit", QKeySequence::Quit},
     };
     QMenu* menu = menuBar()->addMenu(tr("&Game"));
     menu->setObjectName(QStringLiteral("GameMenu"));
-    for (const Command& command : game) {
-        QAction* action = menu->addAction(tr(command.caption));
-        action->setObjectName(QLatin1String(command.name));
-        action->setShortcut(command.key);
-        connect(action, &QAction::triggered, this, command.run);
-        if (action->objectName() == u"StopThinking") {
-            stopThinkingAction = action;
-        } else if (action->objectName() == u"FreezeGame") {
-            freezeAction = action;
-            action->setCheckable(true);
-        }
+    for (const Entry& entry : game) {
+        AddCommandAction(entry.command, menu->addAction(tr(entry.caption)), entry.key);
     }
+}
+
+// The action runs its command, and every action shows the state the
+// command's rule gives it; the checkable ones are those a rule can check.
+void TChessForm::AddCommandAction(TCommand command, QAction* action, const QKeySequence& key)
+{
+    action->setObjectName(QLatin1String(CommandName(command)));
+    action->setShortcut(key);
+    action->setCheckable(CommandCheckable(command));
+    connect(action, &QAction::triggered, this, [this, command] { ExecuteCommand(command); });
+    commandActions[static_cast<int>(command)] = action;
 }
 
 void TChessForm::SetFormBorder()

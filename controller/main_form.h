@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "controller/app_mode.h"
+#include "controller/command_rules.h"
 #include "controller/switches.h"
 #include "engine/types.h"
 #include "record/game_modes.h"
@@ -14,6 +15,7 @@
 #include "view/board_panel.h"
 #include "view/controls/clock_time.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -49,7 +51,13 @@ public:
     explicit TChessForm(const TStartSwitches& switches = {}, QWidget* parent = nullptr);
     ~TChessForm() override;
 
-    // Commands. Each does nothing while BusyDepth is above zero.
+    // Commands. Each does nothing while its rule (command_rules.h) says it
+    // is disabled, and so nothing while BusyDepth is above zero.
+    void ExecuteCommand(TCommand command);
+    // The state the menus, the tool bar and the guards go by.
+    TCommandSituation CommandSituation() const;
+    bool CommandAllowed(TCommand command) const;
+    QAction* CommandAction(TCommand command) const { return commandActions[static_cast<int>(command)]; }
     void FileNewExecute();
     void PlayAutoExecute();
     void PlayWhiteExecute();
@@ -63,6 +71,7 @@ public:
     void ResignExecute();
     void OfferDrawExecute();
     void FreezeGameExecute();
+    void EnterMoveExecute();
     void ExitExecute();
 
     // The user's moves: a drop on the board, and typed text ("e2e4", "e7e8q",
@@ -104,6 +113,9 @@ public:
     void BoardSettingsExecute();
     void RotateBoardExecute();
     void BoardSetupMode(bool clear);
+    // Leaves set-up for a stopped game when the position can be played;
+    // true also when not in set-up.
+    bool LeaveSetup();
     void SetupCurrentBoard();
     bool SetupBoard();
     void SlidePieceInSetup(const engine::MovePattern& pattern) override;
@@ -118,6 +130,11 @@ public:
     void FinishTimerTimer();
     // False when the user keeps a modified game on being asked (message 1020).
     bool OkToCloseForm();
+
+    // Waits in the game (the move delay, a hint on show) go through here;
+    // tests put a fake wait in its place.
+    using TPauseWaiter = std::function<void(int milliseconds)>;
+    void SetPauseWaiter(TPauseWaiter waiter) { pauseWaiter = std::move(waiter); }
 
     // Game flow.
     bool InitGame(const engine::BoardImage* board = nullptr, const engine::PositionState* state = nullptr);
@@ -244,6 +261,7 @@ private:
     void FormShow();
     void BuildWindow();
     void BuildMenus();
+    void AddCommandAction(TCommand command, QAction* action, const QKeySequence& key = {});
     void SetFormBorder();
     void AttachPreviewHost();
     void ApplySwitchesToOptions();
@@ -253,13 +271,13 @@ private:
     void RefreshBoard();
     void RefreshCommands();
     void UpdateGameOver();
+    void HideCommentForWorking();
     void SetBoardCursorBusy(bool busy);
     void SetStopThinkingEnabled(bool enabled);
     void ShowMessageLine();
 
     // Board helpers (board_host.cpp, board_input.cpp, board_setup.cpp).
     void BuildBoardMenu();
-    void RefreshBoardCommands();
     void LoadPieceSet();
     void RefreshMoveLists();
     void SetupDrop(TPieceSprite* sprite, engine::SquarePair target);
@@ -281,12 +299,16 @@ private:
     // Game flow helpers (game_flow.cpp, game_report.cpp).
     std::uint8_t FilterStatus(std::uint8_t status, bool pseudoEntry = false) const;
     bool UserMayEnterMove() const;
+    // When the side to move's time has run out: the game ends on time now
+    // and no move may be made.
+    bool FlagHasFallen();
     bool MoveTextReadable(const QString& text) const;
     void AcceptQuickHint(const engine::MoveRecord& move);
     bool EndsHere(std::uint8_t status) const;
     QString StatusDetailFor(std::uint8_t status, int mateIn, int& winner) const;
     int MaterialOf(int colour) const;
     void RestartScreenSaverGame();
+    void Pause(int milliseconds);
 
     // The idle loop (idle_loop.cpp).
     void WakeIdle();
@@ -331,10 +353,10 @@ private:
     TBoardPanel* board = nullptr;
     QPointer<TPieceSprite> selectedPiece;
     std::function<int()> promotionChooser;
-    QAction* boardSetupAction = nullptr;
-    QAction* clearBoardAction = nullptr;
-    QAction* boardSettingsAction = nullptr;
-    QAction* rotateBoardAction = nullptr;
+    std::array<QAction*, CommandCount> commandActions {};
+    TPauseWaiter pauseWaiter;
+    // When the saver starts its next game, or 0.
+    clock_time::Instant saverRestartAt = 0;
     TClockFace* whiteClockFace = nullptr;
     TClockFace* blackClockFace = nullptr;
     TClockFace* gameClockFace = nullptr;
@@ -345,8 +367,6 @@ private:
     std::uint8_t lastEngineStatus = 0xFF;
     // Off while the window is sized from the options.
     bool resizeHandlerOn = false;
-    QAction* stopThinkingAction = nullptr;
-    QAction* freezeAction = nullptr;
 };
 
 // Raises BusyDepth for its lifetime, so commands do not nest inside the

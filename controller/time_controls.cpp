@@ -47,7 +47,7 @@ void TChessForm::StartActiveTimer()
     if (activeClock != nullptr) {
         activeClock->SetRunning(true);
     }
-    freezeAction->setEnabled(gameMode == TGameMode::Playing);
+    RefreshCommands();
 }
 
 void TChessForm::StopActiveTimer()
@@ -55,7 +55,7 @@ void TChessForm::StopActiveTimer()
     if (activeClock != nullptr) {
         activeClock->SetRunning(false);
     }
-    freezeAction->setEnabled(freezeAction->isChecked());
+    RefreshCommands();
 }
 
 // Both player clocks take the current time; the game clock shows their sum.

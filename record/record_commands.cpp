@@ -319,13 +319,16 @@ QString TRecordCommands::WithoutMoveNumber(const QString& word) const
     return word.mid(end);
 }
 
+// The move due is the one after the position shown, which is the end of
+// the record only until a move is taken back.
 bool TRecordCommands::TurnIsPly(const QString& word) const
 {
-    const QString number = QString::number(record.EndPly / 2 + 1);
+    const int ply = record.CurrentPly + 1;
+    const QString number = QString::number(ply / 2 + 1);
     if (word == number) {
         return true;
     }
-    return word == number + (record.EndPly % 2 == 0 ? QStringLiteral(".") : QStringLiteral("..."));
+    return word == number + (ply % 2 == 0 ? QStringLiteral(".") : QStringLiteral("..."));
 }
 
 bool TRecordCommands::StartFromPosition(const TPositionText& position)

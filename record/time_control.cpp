@@ -160,11 +160,13 @@ std::int32_t ComputerTickLimit(const TOptionsRec& options, const TimeSituation& 
     const std::int64_t usedS = now.used[s];
     const std::int64_t usedO = now.used[o];
     // A little more than a fortieth of the time left, more with every ply.
-    const auto gameShare
-        = [&] { return (std::int64_t(GetGameLimit(options, s)) * TicksPerMinute - usedS) * (n + 80) / 3200; };
+    // The time left is the one the flag test counts down, so with an
+    // increment it includes the increments earned so far.
+    const std::int64_t left = GameBudget(options, now, s) - usedS;
+    const std::int64_t gameShare = left * (n + 80) / 3200;
     switch (GetLimitType(options, s)) {
     case GameTime:
-        return Budget(gameShare());
+        return Budget(gameShare);
     case TurnTime:
         return Budget(TurnTicksRemaining(options, now));
     case MovesPerHour: {
@@ -176,7 +178,9 @@ std::int32_t ComputerTickLimit(const TOptionsRec& options, const TimeSituation& 
     case Sandclock:
         return Budget((std::int64_t(GetSandLimit(options)) * 9 + usedO - usedS) * 4 / 5 - 2);
     case GamePlusIncrement:
-        return Budget(gameShare() + std::int64_t(GetTurnLimit(options, s)) * 91 / 5 - 2);
+        // The increment of this move is earned only once it is made: never
+        // more than the time left, less the margin the search keeps.
+        return Budget(std::min(gameShare + std::int64_t(GetTurnLimit(options, s)) * 91 / 5, left) - 2);
     default:
         return NoTickLimit;
     }
@@ -255,6 +259,23 @@ int TimeForfeitMessage(const TOptionsRec& options, const TimeSituation& now)
         return 2044;
     }
     return 0;
+}
+
+// The game time and the turn and hour tests concern the side whose own
+// clock is over; only the game time looks at both clocks.
+int TimeForfeitWinner(const TOptionsRec& options, const TimeSituation& now)
+{
+    const int message = TimeForfeitMessage(options, now);
+    if (message == 0 || message == 2044) {
+        return PlayedLeastTime(now) ? 1 : 0;
+    }
+    if (message == 2041) {
+        const int s = now.sideToMove;
+        const bool moverOver
+            = GameClockExamined(options, now, s) && std::int64_t(now.used[s]) > GameBudget(options, now, s);
+        return moverOver ? 1 - s : s;
+    }
+    return 1 - now.sideToMove;
 }
 
 QString GetPlayerTimeControl(const TOptionsRec& options, int colour)

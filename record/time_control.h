@@ -85,6 +85,10 @@ bool PlayedLeastTime(const TimeSituation& now);
 // The message (2041 to 2044) that reports a fallen flag, or 0 when none
 // has fallen.
 int TimeForfeitMessage(const TOptionsRec& options, const TimeSituation& now);
+// The colour that wins on time: the other side of the one whose time ran
+// out, whoever made the last move; with the sandclock the side that has
+// used less time.
+int TimeForfeitWinner(const TOptionsRec& options, const TimeSituation& now);
 
 QString GetPlayerTimeControl(const TOptionsRec& options, int colour);
 void SetPlayerTimeControl(TOptionsRec& options, int colour, const QString& text);

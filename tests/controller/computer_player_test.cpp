@@ -1,4 +1,3 @@
-#include <QEventLoop>
 #include <QTimer>
 
 #include "controller_fixture.h"
@@ -83,11 +82,11 @@ TEST_F(ComputerPlayer, TheSaverStartsANewGameAfterOneEnds)
     form->PlayAutoExecute();
     ASSERT_TRUE(IdleUntil(*form, [&] { return form->GameOver(); }));
     EXPECT_TRUE(shown.isEmpty());
-    // The next game's first search outlasts the wait.
-    Options.SearchDepth = 12;
-    QEventLoop wait;
-    QTimer::singleShot(1200, &wait, &QEventLoop::quit);
-    wait.exec();
+    Advance(999);
+    form->AppIdle();
+    EXPECT_TRUE(form->GameOver());
+    Advance(1);
+    form->AppIdle();
     EXPECT_FALSE(form->GameOver());
     EXPECT_EQ(form->PlayKind(), TPlayKind::AutoPlay);
     EXPECT_EQ(form->GameMode(), TGameMode::Playing);

@@ -1,5 +1,7 @@
 #include "controller_fixture.h"
 
+#include <QCoreApplication>
+
 #include "engine/engine_interface.h"
 #include "engine/random.h"
 #include "engine/timer.h"
@@ -40,6 +42,8 @@ void ControllerTest::SetUp()
     DataDir = QStringLiteral(QUARVEL_BIN_DIR "/");
     ResetOptions(Options);
     Options.MoveDelay = 0;
+    // A slide is paced by the real clock; the board's own tests watch it.
+    Options.MoveSpeed = 1;
     Options.SearchDepth = 1;
     Options.UseOpeningLib = false;
     Options.AllowThinkAhead = false;
@@ -61,7 +65,14 @@ void ControllerTest::TearDown()
 
 std::unique_ptr<TChessForm> ControllerTest::MakeForm(const TStartSwitches& switches)
 {
-    return std::make_unique<TChessForm>(switches);
+    auto form = std::make_unique<TChessForm>(switches);
+    // A wait in the game hands the window its events once and lets the
+    // time pass at once.
+    form->SetPauseWaiter([](int milliseconds) {
+        QCoreApplication::processEvents();
+        Advance(milliseconds);
+    });
+    return form;
 }
 
 void ControllerTest::Advance(int milliseconds)
@@ -83,6 +94,19 @@ bool ControllerTest::IdleUntil(TChessForm& form, const std::function<bool()>& do
 bool ControllerTest::IdleUntilUsersTurn(TChessForm& form)
 {
     return IdleUntil(form, [&form] { return form.GameOver() || !form.ComputersTurn(); });
+}
+
+GameSnapshot Snapshot(const TChessForm& form, const QStringList& shown)
+{
+    return {form.GameMode(), form.PlayKind(), form.GameOver(), form.Record().EndPly, form.Record().CurrentPly,
+        static_cast<int>(engine::GetEngineState()), form.Frozen(), shown.size()};
+}
+
+void PrintTo(const GameSnapshot& s, std::ostream* out)
+{
+    *out << "mode " << int(s.mode) << ", play kind " << int(s.playKind) << (s.gameOver ? ", over" : "")
+         << ", plies " << s.currentPly << "/" << s.endPly << ", engine " << s.engineState
+         << (s.frozen ? ", frozen" : "") << ", " << s.messages << " messages";
 }
 
 engine::BoardImage Position(

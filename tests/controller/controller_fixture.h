@@ -10,6 +10,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <ostream>
 
 // Drives the main window offscreen on fake time: the clocks read a "now"
 // the test moves on, and the engine's ticks advance with the work it does,
@@ -35,6 +36,22 @@ protected:
 private:
     MessageBoxPresenter previousPresenter;
 };
+
+// What the game looks like from outside, to tell whether a command did
+// anything at all.
+struct GameSnapshot {
+    TGameMode mode;
+    TPlayKind playKind;
+    bool gameOver;
+    int endPly;
+    int currentPly;
+    int engineState;
+    bool frozen;
+    qsizetype messages;
+    bool operator==(const GameSnapshot&) const = default;
+};
+GameSnapshot Snapshot(const TChessForm& form, const QStringList& shown);
+void PrintTo(const GameSnapshot& snapshot, std::ostream* out);
 
 // A position from pieces such as "Kg1": piece letter and square.
 engine::BoardImage Position(

@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 
 #include "controller/move_image.h"
 #include "controller_fixture.h"
@@ -9,6 +10,9 @@
 #include "settings/messages.h"
 #include "settings/options.h"
 #include "view/controls/clock_face.h"
+#include "view/status_panel.h"
+
+#include <functional>
 
 namespace {
 
@@ -273,6 +277,155 @@ TEST_F(GameFlow, StopThinkingInSelfPlayHandsTheOtherSideToTheUser)
     ASSERT_TRUE(IdleUntilUsersTurn(*form));
     EXPECT_EQ(form->Record().EndPly, 1);
     EXPECT_FALSE(form->ComputersTurn());
+}
+
+struct CommandRow {
+    const char* name;
+    std::function<void(TChessForm&)> run;
+};
+
+const CommandRow UsersGameCommands[] = {
+    {"resign", [](TChessForm& form) { form.ResignExecute(); }},
+    {"offer draw", [](TChessForm& form) { form.OfferDrawExecute(); }},
+    {"quick hint", [](TChessForm& form) { form.QuickHintExecute(); }},
+    {"computer move", [](TChessForm& form) { form.ComputerMoveExecute(); }},
+    {"typed move", [](TChessForm& form) { form.EnterMove(QStringLiteral("e7e5")); }},
+    {"typed resignation", [](TChessForm& form) { form.EnterMove(QStringLiteral("resign")); }},
+};
+
+// While the computer thinks, the user's game commands neither end the game
+// for the wrong side nor drop the computer's search.
+TEST_F(GameFlow, OnTheComputersTurnTheUsersGameCommandsDoNothing)
+{
+    Options.SearchDepth = 3;
+    for (const CommandRow& row : UsersGameCommands) {
+        SCOPED_TRACE(row.name);
+        shown.clear();
+        auto form = MakeForm();
+        form->PlayBlackExecute();
+        ASSERT_EQ(engine::GetEngineState(), engine::StateThinking);
+        const GameSnapshot before = Snapshot(*form, shown);
+        row.run(*form);
+        EXPECT_EQ(Snapshot(*form, shown), before);
+        ASSERT_TRUE(IdleUntilUsersTurn(*form));
+        EXPECT_FALSE(form->GameOver());
+        EXPECT_EQ(form->Record().EndPly, 1);
+    }
+}
+
+// An analysis started on the computer's turn hands the turn back to the
+// computer's own search when it stops, by itself or by Stop Thinking.
+TEST_F(GameFlow, AnalysisOnTheComputersTurnGivesTheTurnBackToTheComputer)
+{
+    Options.SearchDepth = 2;
+    auto form = MakeForm();
+    form->PlayBlackExecute();
+    form->AnalyseExecute();
+    ASSERT_EQ(form->GameMode(), TGameMode::Analysing);
+    form->StopThinkingExecute();
+    EXPECT_EQ(form->GameMode(), TGameMode::Playing);
+    ASSERT_TRUE(IdleUntilUsersTurn(*form));
+    EXPECT_EQ(form->Record().EndPly, 1);
+}
+
+// A finished game takes no more play: no hint, no analysis, no move.
+TEST_F(GameFlow, AfterTheGameIsOverItsCommandsDoNothing)
+{
+    const CommandRow afterTheEnd[] = {
+        {"quick hint", [](TChessForm& form) { form.QuickHintExecute(); }},
+        {"analyse", [](TChessForm& form) { form.AnalyseExecute(); }},
+        {"computer move", [](TChessForm& form) { form.ComputerMoveExecute(); }},
+        {"resign", [](TChessForm& form) { form.ResignExecute(); }},
+        {"offer draw", [](TChessForm& form) { form.OfferDrawExecute(); }},
+        {"play white", [](TChessForm& form) { form.PlayWhiteExecute(); }},
+        {"auto play", [](TChessForm& form) { form.PlayAutoExecute(); }},
+        {"typed move", [](TChessForm& form) { form.EnterMove(QStringLiteral("d2d4")); }},
+    };
+    for (const CommandRow& row : afterTheEnd) {
+        SCOPED_TRACE(row.name);
+        auto form = MakeForm();
+        form->PlayBothExecute();
+        ASSERT_TRUE(form->EnterMove(QStringLiteral("e2e4")));
+        form->ResignExecute();
+        ASSERT_TRUE(form->GameOver());
+        const GameSnapshot before = Snapshot(*form, shown);
+        row.run(*form);
+        EXPECT_EQ(Snapshot(*form, shown), before);
+    }
+}
+
+// Every road out of set-up checks the position first: a position the
+// engine rejects is never played from.
+TEST_F(GameFlow, NoCommandPlaysFromARejectedSetup)
+{
+    Options.ValidateBoard = true;
+    const CommandRow leaving[] = {
+        {"play white", [](TChessForm& form) { form.PlayWhiteExecute(); }},
+        {"play black", [](TChessForm& form) { form.PlayBlackExecute(); }},
+        {"auto play", [](TChessForm& form) { form.PlayAutoExecute(); }},
+        {"two players", [](TChessForm& form) { form.PlayBothExecute(); }},
+        {"analyse", [](TChessForm& form) { form.AnalyseExecute(); }},
+        {"quick hint", [](TChessForm& form) { form.QuickHintExecute(); }},
+        {"computer move", [](TChessForm& form) { form.ComputerMoveExecute(); }},
+        {"resign", [](TChessForm& form) { form.ResignExecute(); }},
+        {"offer draw", [](TChessForm& form) { form.OfferDrawExecute(); }},
+    };
+    for (const CommandRow& row : leaving) {
+        SCOPED_TRACE(row.name);
+        shown.clear();
+        auto form = MakeForm();
+        form->ClearBoardExecute();
+        // The kings side by side.
+        ASSERT_TRUE(form->EnterMove(QStringLiteral("5157")));
+        ASSERT_EQ(shown, QStringList {FormatMessage(msg::SetupRejected)});
+        row.run(*form);
+        for (int pass = 0; pass < 50; ++pass) {
+            form->AppIdle();
+        }
+        EXPECT_EQ(form->GameMode(), TGameMode::BoardSetup);
+        EXPECT_FALSE(form->GameOver());
+        EXPECT_EQ(form->Record().EndPly, 0);
+        EXPECT_EQ(engine::GetEngineState(), engine::StateIdle);
+    }
+}
+
+// A playable set-up position may be analysed straight away; a hint or a
+// computer move waits until set-up is left.
+TEST_F(GameFlow, APlayableSetupMayBeAnalysedButNotHinted)
+{
+    auto form = MakeForm();
+    form->ClearBoardExecute();
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("5152"))); // the White king to e2
+    form->QuickHintExecute();
+    form->ComputerMoveExecute();
+    EXPECT_EQ(form->GameMode(), TGameMode::BoardSetup);
+    EXPECT_EQ(engine::GetEngineState(), engine::StateIdle);
+    form->AnalyseExecute();
+    EXPECT_EQ(form->GameMode(), TGameMode::Analysing);
+    form->StopThinkingExecute();
+    EXPECT_EQ(form->GameMode(), TGameMode::Stopped);
+    EXPECT_EQ(form->Record().Board.At(5, 2).Kind, engine::King);
+    EXPECT_TRUE(shown.isEmpty());
+}
+
+// Each report clears the hint squares, and a search with the working shown
+// hides the comment box that covers it.
+TEST_F(GameFlow, ReportsClearHintsAndThinkingUncoversTheWorking)
+{
+    Options.ShowWorking = true;
+    Options.ShowComment = true;
+    auto form = MakeForm();
+    form->PlayBothExecute();
+    const engine::SquarePair a5 {1, 5};
+    form->Board()->HighlightSquare(a5);
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e2e4")));
+    EXPECT_FALSE(form->Board()->Highlighted(a5));
+
+    form->SetCommentText(QStringLiteral("A comment"));
+    ASSERT_FALSE(form->StatusPanel()->CommentMemo()->isHidden());
+    form->ComputerMoveExecute();
+    ASSERT_EQ(engine::GetEngineState(), engine::StateThinking);
+    EXPECT_TRUE(form->StatusPanel()->CommentMemo()->isHidden());
 }
 
 TEST_F(GameFlow, TheIdleTimerRunsAtOnceOnlyWhileTheEngineWorks)

@@ -81,6 +81,36 @@ TEST_F(TimeControls, IncrementsKeepAFlagUp)
     EXPECT_EQ(form->StatusDetail(), FormatMessage(msg::GameTimeOver, ColourText(engine::Black)));
 }
 
+// A move made once the flag has fallen does not count, and the game goes
+// to the side whose time is left, whoever moved last.
+TEST_F(TimeControls, TheFlagGoesToTheSideWhoseTimeRanOut)
+{
+    SetControl(time_control::GameTime);
+    Options.UserLimit = time_control::UserLosesGame;
+    auto form = MakeForm();
+    form->PlayBothExecute();
+    Advance(61000);
+    EXPECT_FALSE(form->EnterMove(QStringLiteral("e2e4")));
+    EXPECT_TRUE(form->GameOver());
+    EXPECT_EQ(form->Record().EndPly, 0);
+    EXPECT_EQ(form->Record().Winner, engine::Black);
+    EXPECT_EQ(form->StatusDetail(), FormatMessage(msg::GameTimeOver, ColourText(engine::Black)));
+
+    // White moved in time, then a shorter limit leaves White's clock over
+    // while Black is to move.
+    Options.MinsPerGame = 2;
+    auto second = MakeForm();
+    second->PlayBothExecute();
+    Advance(70000);
+    ASSERT_TRUE(second->EnterMove(QStringLiteral("e2e4")));
+    Options.MinsPerGame = 1;
+    Advance(1000);
+    second->AppIdle();
+    EXPECT_TRUE(second->GameOver());
+    EXPECT_EQ(second->Record().Winner, engine::Black);
+    EXPECT_EQ(second->StatusDetail(), FormatMessage(msg::GameTimeOver, ColourText(engine::Black)));
+}
+
 // The computer's own game time always counts; it moves with the best move
 // found so far as its clock comes within two ticks of the limit.
 TEST_F(TimeControls, TheComputerMovesBeforeItsFlagFalls)

@@ -280,12 +280,25 @@ TEST_F(GameRecordTest, AListOfMovesStopsAtTheFirstOneNotTaken)
     EXPECT_EQ(record.EndPly, 4);
 }
 
+// A list typed after an undo is numbered from the position shown.
+TEST_F(GameRecordTest, AListEnteredAfterAnUndoIsNumberedFromThePositionShown)
+{
+    Options.FastRedo = true;
+    Play("e4 e5 Nf3 Nc6");
+    ASSERT_TRUE(commands.UndoMove());
+    commands.EnterMoveString(QStringLiteral("2...Nf6 3.Bc4"));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(record.EndPly, 5);
+    EXPECT_EQ(record.MoveAt(3).Destination, (SquarePair {6, 6}));
+}
+
 TEST_F(GameRecordTest, MoveNumbersDueNextAreRecognised)
 {
     struct Case {
         const char* moves;
         const char* word;
         bool turn;
+        int undone = 0;
     } const cases[] = {
         {"", "1", true},
         {"", "1.", true},
@@ -296,11 +309,19 @@ TEST_F(GameRecordTest, MoveNumbersDueNextAreRecognised)
         {"e4", "1.", false},
         {"e4 e5", "2.", true},
         {"e4 e5", "1.", false},
+        // After an undo the move due follows the position shown, not the
+        // end of the record.
+        {"e4 e5", "1...", true, 1},
+        {"e4 e5", "2.", false, 1},
+        {"e4 e5 Nf3", "1.", true, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.moves) + " / " + c.word);
         StartAt(StartFen);
         Play(c.moves);
+        for (int i = 0; i < c.undone; ++i) {
+            ASSERT_TRUE(commands.UndoMove());
+        }
         EXPECT_EQ(commands.TurnIsPly(QString::fromLatin1(c.word)), c.turn);
     }
 }

@@ -53,6 +53,13 @@ TEST(ComputerBudget, FollowsEachKindOfTimeControl)
         {"sandclock", Sandclock, Playing(TPlayKind::UserWhite, 1, 1, 200, 100),
             (180 * 9 + 200 - 100) * 4 / 5 - 2},
         {"game plus increment", GamePlusIncrement, whiteFirst, 136 + 91 - 2},
+        // White has made 20 moves and earned 20 increments of 91 ticks:
+        // 5460 + 1820 - 6000 = 1280 ticks are left before the flag falls.
+        {"game plus increment, increments earned", GamePlusIncrement,
+            Playing(TPlayKind::UserBlack, 0, 40, 6000), 1280 * 120 / 3200 + 91 - 2},
+        // Never more than the time left, less the margin the search keeps.
+        {"game plus increment, nearly spent", GamePlusIncrement, Playing(TPlayKind::UserBlack, 0, 40, 7200),
+            80 - 2},
         // Out of time already: the computer moves at once rather than being
         // handed a negative budget.
         {"game time spent", GameTime, Playing(TPlayKind::UserBlack, 0, 10, 6000), 0},
