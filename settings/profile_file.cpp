@@ -100,7 +100,7 @@ ProfileFile::ProfileFile(QString fileName)
 
 bool ProfileFile::load()
 {
-    image.clear();
+    parse({});
     QFile file(path);
     if (!file.exists()) {
         return true;

@@ -264,8 +264,10 @@ protected:
 TEST_F(ProfileFileOnDisk, AMissingFileReadsAsEmptyAndTheFirstSaveCreatesIt)
 {
     ProfileFile file(path("Default.ini"));
+    file.parse("\xEF\xBB\xBF; left from before\n[Old]\nKey=1\n");
     EXPECT_TRUE(file.load());
     EXPECT_TRUE(file.sections().isEmpty());
+    EXPECT_TRUE(file.text().isEmpty());
     file.setValue(QStringLiteral("Settings"), QStringLiteral("Version"), QStringLiteral("40"));
     EXPECT_TRUE(file.save());
     EXPECT_EQ(contents(path("Default.ini")), "[Settings]\nVersion=40\n\n");
