@@ -40,6 +40,10 @@ int main(int argc, char** argv)
     const TStartSwitches switches = ReadParamSwitches(TApplication::arguments().mid(1));
     FindDataDir();
     SetCommandLineSquareSize(std::max(switches.SquareSizeOverride, 0));
+    // Only ordinary use and the saver configuration own the file they read;
+    // the viewer and the password check share the user's, the running saver
+    // and its preview only play.
+    SetSettingsSaving(switches.AppMode == TAppMode::Normal || switches.AppMode == TAppMode::SaverConfig);
     ReadUserSettings(UsesScreenSaverSettings(switches.AppMode));
     RegisterFigurineFont();
 

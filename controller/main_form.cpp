@@ -59,6 +59,8 @@ void TChessForm::FormCreate()
     connect(&finishTimer, &QTimer::timeout, this, &TChessForm::FinishTimerTimer);
 
     BuildWindow();
+    // Reading settings clears BoardRotated; the board turns back with it.
+    setRotateBoardHook([this] { RotateBoard(); });
     ApplySwitchesToOptions();
 
     engine::ResetEngine();
@@ -301,6 +303,7 @@ void TChessForm::FormDestroy()
     engine::StopThinking();
     engine::CloseEngine();
     record.ClearHistory();
+    setRotateBoardHook({});
     if (Debug) {
         WriteErrorLog(windowTitle() + QStringLiteral(" finished."));
     }

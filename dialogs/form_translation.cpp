@@ -129,11 +129,20 @@ void applyToRadioGroup(QGroupBox* group, QString value)
     }
 }
 
-// Caption and hint for windows and the controls that show a caption.
+// The tab control showing the widget as one of its pages, or none.
+QTabWidget* tabsOfPage(const QWidget* widget)
+{
+    const QWidget* stack = widget->parentWidget();
+    auto* tabs = stack != nullptr ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    return tabs != nullptr && tabs->indexOf(widget) >= 0 ? tabs : nullptr;
+}
+
+// Caption and hint: the caption is the first field, the hint everything
+// after the first "|", so an entry without "|" clears the designed hint.
 void applyCaptionAndHint(QWidget* widget, const QString& value)
 {
-    QString rest = value;
-    const QString caption = NextToken(fieldSeparator, rest);
+    QString hint = value;
+    const QString caption = NextToken(fieldSeparator, hint);
     if (isForm(widget)) {
         widget->setWindowTitle(caption);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -142,12 +151,14 @@ void applyCaptionAndHint(QWidget* widget, const QString& value)
         button->setText(caption);
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
         group->setTitle(caption);
-    } else {
-        // Text the user edits is theirs: the whole value is the hint.
-        widget->setToolTip(value.trimmed());
-        return;
+    } else if (QTabWidget* tabs = tabsOfPage(widget)) {
+        // A page's own entry names its tab, after the page control's list.
+        const int page = tabs->indexOf(widget);
+        tabs->setTabText(page, caption);
+        tabs->setTabToolTip(page, hint);
     }
-    widget->setToolTip(rest);
+    // Text the user edits is theirs: edit fields and lists take the hint only.
+    widget->setToolTip(hint);
 }
 
 void applyToWidget(QWidget* widget, const QString& value)

@@ -29,11 +29,14 @@ class QWidget;
 //       fields remain; fields beyond the last column are ignored.
 //   Radio group (a QGroupBox whose direct children include QRadioButtons):
 //       the group's title, then one text per radio button in creation order.
-//   Forms (windows), QLabel, QAbstractButton, QGroupBox: caption | hint: the
-//       window title or text is the first field; the tool tip is everything
-//       after the first "|" (none when there is no "|").
-//   Any other widget with a name (edit fields, lists...): only the hint, so
-//       a language switch never overwrites what the user typed.
+//   Forms (windows), QLabel, QAbstractButton, QGroupBox, and a page of a
+//       QTabWidget (its tab text): caption | hint: the window title or text is
+//       the first field; the tool tip is everything after the first "|" (none
+//       when there is no "|"). A page's own entry comes after its page
+//       control's list, so it wins.
+//   Any other widget with a name (edit fields, lists...): caption | hint, of
+//       which only the hint is applied, so a language switch never
+//       overwrites what the user typed.
 
 // The entry for the component ("" when it has no name or no entry).
 QString LookupObjectText(const QObject* component);

@@ -178,8 +178,9 @@ RotateBoardHook setRotateBoardHook(RotateBoardHook hook)
 
 void ResetOptions(TOptionsRec& rec)
 {
-    // The view must follow the flag that is about to be cleared.
-    if (rec.BoardRotated && rotateBoard) {
+    // The view must follow the live flag that is about to be cleared; a
+    // copy's flag turns no view.
+    if (&rec == &Options && rec.BoardRotated && rotateBoard) {
         rotateBoard();
     }
     rec = TOptionsRec {};

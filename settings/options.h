@@ -190,8 +190,10 @@ void SetPrintDefaults(TOptionsRec& rec);
 // The tip counters are left as they are.
 void SetTipsDefaults(TOptionsRec& rec);
 
-// Turns the board view back to White at the bottom. The board view installs
-// it; ResetOptions calls it before clearing a record whose board is rotated.
+// Turns the board view back to White at the bottom (and clears
+// Options.BoardRotated). The main window installs it when it builds the
+// board; ResetOptions calls it before clearing the live Options while the
+// board is rotated, so reading settings never leaves the view rotated.
 using RotateBoardHook = std::function<void()>;
 RotateBoardHook setRotateBoardHook(RotateBoardHook hook);
 

@@ -1,28 +1,50 @@
 #include "settings/profile_file.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QSaveFile>
-#include <QStringDecoder>
+
+#include "support/eight_bit_text.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace {
 
+const QByteArray byteOrderMarkBytes = QByteArrayLiteral("\xEF\xBB\xBF");
+
 bool sameName(const QString& a, const QString& b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QString decode(const QByteArray& bytes)
+// The lines of the file, each trimmed of blanks; "\r\n", "\n" and "\r"
+// all end a line.
+std::vector<QByteArray> splitLines(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(bytes);
-    if (utf8.hasError()) {
-        return QString::fromLatin1(bytes);
+    std::vector<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        if (i == bytes.size() && start == i) {
+            break; // nothing after the last line end
+        }
+        if (i == bytes.size() || bytes[i] == '\n' || bytes[i] == '\r') {
+            lines.push_back(bytes.mid(start, i - start).trimmed());
+            if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
     }
-    return text;
+    return lines;
+}
+
+// A section's blank lines at its end are the gap before the next header,
+// which the writer puts back as one.
+template <typename Line> void dropTrailingBlanks(std::vector<Line>& lines)
+{
+    while (!lines.empty() && lines.back().bytes.isEmpty()) {
+        lines.pop_back();
+    }
 }
 
 bool isQuoted(const QString& value)
@@ -78,7 +100,7 @@ ProfileFile::ProfileFile(QString fileName)
 
 bool ProfileFile::load()
 {
-    image.clear();
+    parse({});
     QFile file(path);
     if (!file.exists()) {
         return true;
@@ -90,47 +112,67 @@ bool ProfileFile::load()
     return true;
 }
 
+ProfileFile::Line ProfileFile::readLine(const QByteArray& bytes)
+{
+    Line line {bytes, {}, {}, {}};
+    const qsizetype equals = bytes.indexOf('=');
+    if (bytes.startsWith(';') || equals < 0) {
+        return line;
+    }
+    const QByteArray keyBytes = bytes.left(equals).trimmed();
+    line.key = DecodeUtf8OrEightBit(keyBytes).trimmed();
+    if (!line.key.isEmpty()) {
+        line.keyBytes = keyBytes;
+        line.rawValue = DecodeUtf8OrEightBit(bytes.mid(equals + 1)).trimmed();
+    }
+    return line;
+}
+
+ProfileFile::Section ProfileFile::readHeader(const QByteArray& bytes)
+{
+    // A header that lost its "]" still names its section; it is written
+    // back whole, so the entries under it stay under it.
+    const qsizetype close = bytes.indexOf(']');
+    const QByteArray header = close < 0 ? bytes + ']' : bytes;
+    const QByteArray name = close < 0 ? bytes.mid(1) : bytes.mid(1, close - 1);
+    return {DecodeUtf8OrEightBit(name).trimmed(), header, {}};
+}
+
 void ProfileFile::parse(const QByteArray& bytes)
 {
+    leadingLines.clear();
     image.clear();
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
-    // Entries go to the current section; none before the first header, and
-    // none after a header that could not be read, whose section is unknown.
-    Section* current = nullptr;
-    for (const QString& rawLine : decode(bytes).split(lineBreak)) {
-        const QString line = rawLine.trimmed();
-        if (line.isEmpty() || line.startsWith(u';')) {
-            continue;
-        }
-        if (line.startsWith(u'[')) {
-            const qsizetype close = line.indexOf(u']');
-            const QString name = close < 0 ? QString() : line.mid(1, close - 1).trimmed();
-            current = name.isEmpty() ? nullptr : findSection(name);
-            if (!name.isEmpty() && current == nullptr) {
-                current = &addSection(name);
+    byteOrderMark = bytes.startsWith(byteOrderMarkBytes);
+    const QByteArray body = byteOrderMark ? bytes.mid(byteOrderMarkBytes.size()) : bytes;
+    for (const QByteArray& line : splitLines(body)) {
+        if (line.startsWith('[')) {
+            if (!image.empty()) {
+                dropTrailingBlanks(image.back().lines);
             }
-            continue;
+            image.push_back(readHeader(line));
+        } else {
+            (image.empty() ? leadingLines : image.back().lines).push_back(readLine(line));
         }
-        const qsizetype equals = line.indexOf(u'=');
-        const QString key = equals < 0 ? QString() : line.left(equals).trimmed();
-        if (current == nullptr || key.isEmpty()) {
-            continue;
-        }
-        current->entries.push_back({key, line.mid(equals + 1).trimmed()});
+    }
+    if (!image.empty()) {
+        dropTrailingBlanks(image.back().lines);
     }
 }
 
 QByteArray ProfileFile::text() const
 {
-    QString out;
-    for (const Section& section : image) {
-        out += u'[' + section.name + QStringLiteral("]\n");
-        for (const Entry& entry : section.entries) {
-            out += entry.key + u'=' + entry.rawValue + u'\n';
-        }
-        out += u'\n';
+    QByteArray out = byteOrderMark ? byteOrderMarkBytes : QByteArray();
+    for (const Line& line : leadingLines) {
+        out += line.bytes + '\n';
     }
-    return out.toUtf8();
+    for (const Section& section : image) {
+        out += section.header + '\n';
+        for (const Line& line : section.lines) {
+            out += line.bytes + '\n';
+        }
+        out += '\n';
+    }
+    return out;
 }
 
 ProfileFile::SaveResult ProfileFile::save() const
@@ -153,23 +195,13 @@ ProfileFile::SaveResult ProfileFile::save() const
 
 bool ProfileFile::contains(const QString& section, const QString& key) const
 {
-    const Section* found = findSection(section);
-    return found != nullptr
-        && std::any_of(found->entries.begin(), found->entries.end(),
-            [&key](const Entry& entry) { return sameName(entry.key, key); });
+    return findEntry(section, key) != nullptr;
 }
 
 QString ProfileFile::value(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    if (const Section* found = findSection(section)) {
-        // The first of repeated keys wins, as in any profile reader.
-        for (const Entry& entry : found->entries) {
-            if (sameName(entry.key, key)) {
-                return readableValue(entry.rawValue);
-            }
-        }
-    }
-    return defaultValue;
+    const Line* entry = findEntry(section, key);
+    return entry != nullptr ? readableValue(entry->rawValue) : defaultValue;
 }
 
 bool ProfileFile::setValue(const QString& section, const QString& key, const QString& value)
@@ -177,33 +209,43 @@ bool ProfileFile::setValue(const QString& section, const QString& key, const QSt
     if (!isWritableSectionName(section) || !isWritableKey(key) || hasLineBreak(value)) {
         return false;
     }
+    if (Line* entry = findEntry(section, key)) {
+        // A value written as it was read keeps its bytes, whatever their
+        // encoding; only a real change is written anew, in UTF-8.
+        if (readableValue(entry->rawValue) != value) {
+            entry->rawValue = writableValue(value);
+            entry->bytes = entry->keyBytes + '=' + entry->rawValue.toUtf8();
+        }
+        return true;
+    }
     Section* found = findSection(section);
     Section& target = found != nullptr ? *found : addSection(section);
-    for (Entry& entry : target.entries) {
-        if (sameName(entry.key, key)) {
-            entry.rawValue = writableValue(value);
-            return true;
-        }
-    }
-    target.entries.push_back({key, writableValue(value)});
+    const QString rawValue = writableValue(value);
+    target.lines.push_back({(key + u'=' + rawValue).toUtf8(), key, rawValue, key.toUtf8()});
     return true;
 }
 
 bool ProfileFile::removeKey(const QString& section, const QString& key)
 {
-    Section* found = findSection(section);
-    if (found == nullptr) {
-        return false;
-    }
     // Every copy goes, so that the key really reads as absent afterwards.
-    return std::erase_if(found->entries, [&key](const Entry& entry) { return sameName(entry.key, key); }) > 0;
+    bool removed = false;
+    for (Section& block : image) {
+        if (!block.name.isEmpty() && sameName(block.name, section)) {
+            removed |= std::erase_if(block.lines, [&key](const Line& line) {
+                return !line.key.isEmpty() && sameName(line.key, key);
+            }) > 0;
+        }
+    }
+    return removed;
 }
 
 QStringList ProfileFile::sections() const
 {
     QStringList names;
     for (const Section& section : image) {
-        names.append(section.name);
+        if (!section.name.isEmpty() && !names.contains(section.name, Qt::CaseInsensitive)) {
+            names.append(section.name);
+        }
     }
     return names;
 }
@@ -211,30 +253,49 @@ QStringList ProfileFile::sections() const
 QStringList ProfileFile::keys(const QString& section) const
 {
     QStringList names;
-    if (const Section* found = findSection(section)) {
-        for (const Entry& entry : found->entries) {
-            if (!names.contains(entry.key, Qt::CaseInsensitive)) {
-                names.append(entry.key);
+    for (const Section& block : image) {
+        if (block.name.isEmpty() || !sameName(block.name, section)) {
+            continue;
+        }
+        for (const Line& line : block.lines) {
+            if (!line.key.isEmpty() && !names.contains(line.key, Qt::CaseInsensitive)) {
+                names.append(line.key);
             }
         }
     }
     return names;
 }
 
-const ProfileFile::Section* ProfileFile::findSection(const QString& name) const
+const ProfileFile::Line* ProfileFile::findEntry(const QString& section, const QString& key) const
 {
-    const auto found = std::find_if(
-        image.begin(), image.end(), [&name](const Section& section) { return sameName(section.name, name); });
-    return found == image.end() ? nullptr : &*found;
+    // The first of repeated keys wins, in whichever block of the section.
+    for (const Section& block : image) {
+        if (block.name.isEmpty() || !sameName(block.name, section)) {
+            continue;
+        }
+        for (const Line& line : block.lines) {
+            if (!line.key.isEmpty() && sameName(line.key, key)) {
+                return &line;
+            }
+        }
+    }
+    return nullptr;
+}
+
+ProfileFile::Line* ProfileFile::findEntry(const QString& section, const QString& key)
+{
+    return const_cast<Line*>(std::as_const(*this).findEntry(section, key));
 }
 
 ProfileFile::Section* ProfileFile::findSection(const QString& name)
 {
-    return const_cast<Section*>(std::as_const(*this).findSection(name));
+    const auto found = std::find_if(image.begin(), image.end(),
+        [&name](const Section& section) { return !section.name.isEmpty() && sameName(section.name, name); });
+    return found == image.end() ? nullptr : &*found;
 }
 
 ProfileFile::Section& ProfileFile::addSection(const QString& name)
 {
-    image.push_back({name, {}});
+    image.push_back({name, (u'[' + name + u']').toUtf8(), {}});
     return image.back();
 }

@@ -17,6 +17,6 @@ void ReadRecentFiles();
 // Puts the name at the front. A name already in the list (compared without
 // regard to case) moves to the front as newly given; otherwise the oldest
 // drops off a full list. The list is saved at once so that it survives a
-// crash. Empty names and the clipboard pseudo-name "@" are ignored. The
-// caller rebuilds the File menu (BuildGameHistoryMenu).
+// crash, by a copy that saves its settings (SettingsSaving) only. Empty names and the clipboard pseudo-name
+// "@" are ignored. The caller rebuilds the File menu (BuildGameHistoryMenu).
 void AddRecentFile(const QString& name);

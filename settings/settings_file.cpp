@@ -31,6 +31,7 @@ const QString defaultPieceSet = QStringLiteral("Modern");
 
 ProfileFile settingsFile;
 bool settingsFileOpen = false;
+bool savingOn = true;
 int commandLineSquareSize = 0;
 
 template <typename Field> void readField(const QString& text, Field& field)
@@ -197,8 +198,21 @@ void ReadUserSettings(bool screenSaver)
     ReadSettings();
 }
 
+void SetSettingsSaving(bool on)
+{
+    savingOn = on;
+}
+
+bool SettingsSaving()
+{
+    return savingOn;
+}
+
 ProfileFile::SaveResult FlushSettings()
 {
+    if (!savingOn) {
+        return {};
+    }
     const QString folder = QFileInfo(settingsFile.fileName()).absolutePath();
     if (!EnsureFolder(folder)) {
         WriteErrorLog(QStringLiteral("Settings cannot be saved: folder %1 cannot be made.").arg(folder));

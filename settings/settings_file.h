@@ -41,12 +41,21 @@ void ReadUserSettings(bool screenSaver);
 // is then not read. 0 lets the file decide.
 void SetCommandLineSquareSize(int size);
 
+// Whether this copy of the program saves the settings file. A copy that
+// shares the file with the one the user works in (the game viewer, the
+// password check) or that only plays (the running and previewing saver)
+// must not overwrite it: with saving off, every writer below changes the
+// image in memory only. On until the program says otherwise.
+void SetSettingsSaving(bool on);
+bool SettingsSaving();
+
 // Writes every stored option into the image and saves the file atomically.
 // A failure is written to the error log and returned: the old file stays
 // whole.
 ProfileFile::SaveResult WriteSettings();
 
-// Saves the image as it is (after the window or recent-file writers).
+// Saves the image as it is (after the window or recent-file writers). With
+// saving off nothing is written and the result is a success.
 ProfileFile::SaveResult FlushSettings();
 
 // Makes the named file the settings file: the current options are saved in

@@ -15,6 +15,7 @@
 #include "settings/message_catalog.h"
 #include "settings/messages.h"
 #include "settings/options.h"
+#include "settings/settings_file.h"
 #include "view/move_list.h"
 #include "view/status_panel.h"
 
@@ -658,6 +659,28 @@ TEST_F(BoardInput, RotateBoardTurnsTheViewAndMovesStillLand)
     rotate->trigger();
     EXPECT_FALSE(Options.BoardRotated);
     EXPECT_FALSE(rotate->isChecked());
+}
+
+// Reading the settings again (going back to the user's own after a game
+// brought its settings) clears BoardRotated: the board must turn with it,
+// or Black's pieces stand on the squares the board calls White's.
+TEST_F(BoardInput, ReadingSettingsTurnsARotatedBoardBack)
+{
+    Show();
+    auto* rotate = form->findChild<QAction*>(QStringLiteral("RotateBoard"));
+    ASSERT_NE(rotate, nullptr);
+    rotate->trigger();
+    ASSERT_TRUE(Options.BoardRotated);
+
+    ReadSettings();
+    EXPECT_FALSE(Options.BoardRotated);
+    EXPECT_FALSE(rotate->isChecked());
+    for (const char* square : {"e2", "a1", "e7", "h8"}) {
+        SCOPED_TRACE(square);
+        ASSERT_NE(PieceOn(square), nullptr);
+        EXPECT_EQ(PieceOn(square)->Colour(), square[1] <= '2' ? engine::White : engine::Black);
+    }
+    EXPECT_GT(At("e2").y(), At("e7").y());
 }
 
 // When the pictures and the game part, the self-check takes the pictures

@@ -39,8 +39,10 @@ struct SmallForm {
             (new QRadioButton(QString::fromUtf8(item), group))->setObjectName(QStringLiteral("Limit_item"));
         }
         auto* pages = make<QTabWidget>(QStringLiteral("Pages"));
-        for (const char* page : {"A", "B", "C"}) {
-            pages->addTab(new QWidget, QString::fromUtf8(page));
+        for (const char* page : {"TimePage", "StrengthPage", "DisplayPage"}) {
+            auto* sheet = new QWidget;
+            sheet->setObjectName(QString::fromUtf8(page));
+            pages->addTab(sheet, QString::fromUtf8(page).left(1));
         }
         auto* grid = make<QTableWidget>(QStringLiteral("MovesGrid"));
         grid->setColumnCount(3);
@@ -107,7 +109,8 @@ const QByteArray firstLanguage = "[Objects]\n"
                                  "SpeedRotate=Turn the board | round\n"
                                  "FileNew=&Fresh game\n"
                                  "FileMenu=&Game|Alt+G\n"
-                                 "NameEdit=Your name\n"
+                                 "NameEdit=Name|Your name\n"
+                                 "StrengthPage=Playing strength | How well the computer plays\n"
                                  "IntervalLabel=Minutes per game|How long each player has\n"
                                  "BoundButton=Never shown\n";
 
@@ -136,6 +139,8 @@ TEST_F(FormTranslation, EachKindOfComponentTakesItsFields)
 
     const auto* pages = small.find<QTabWidget>(QStringLiteral("Pages"));
     EXPECT_EQ(pages->tabText(0), u"Time");
+    EXPECT_EQ(pages->tabText(1), u"Playing strength");
+    EXPECT_EQ(pages->tabToolTip(1), u"How well the computer plays");
     EXPECT_EQ(pages->tabText(2), u"Display");
     auto* grid = small.find<QTableWidget>(QStringLiteral("MovesGrid"));
     EXPECT_EQ(grid->columnCount(), 3);
@@ -160,6 +165,54 @@ TEST_F(FormTranslation, EachKindOfComponentTakesItsFields)
     const auto* edit = small.find<QLineEdit>(QStringLiteral("NameEdit"));
     EXPECT_EQ(edit->text(), u"Smith");
     EXPECT_EQ(edit->toolTip(), u"Your name");
+}
+
+// The hint of a captioned control is only what follows the first "|": an
+// entry without one clears the designed hint rather than repeating the caption.
+TEST_F(FormTranslation, CaptionsAndHintsSplitAtTheFirstBar)
+{
+    const struct {
+        const char* name;
+        const char* value;
+        const char* caption;
+        const char* hint;
+    } cases[] = {
+        {"IntervalLabel", "Minutes", "Minutes", ""},
+        {"IntervalLabel", "Minutes | per player | each", "Minutes", "per player | each"},
+        {"StoreSettingsBox_Time", "Keep|", "Keep", ""},
+        {"OptionsDlg", "Settings", "Settings", ""},
+        {"NameEdit", "Name", "Smith", ""},
+        {"NameEdit", "Name | Who plays White", "Smith", "Who plays White"},
+        {"TimePage", "Clock", "Clock", ""},
+        {"TimePage", "Clock|Time controls", "Clock", "Time controls"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " = " + c.value);
+        SmallForm small;
+        QWidget* widget = small.form.objectName() == QString::fromUtf8(c.name)
+            ? &small.form
+            : small.find<QWidget>(QString::fromUtf8(c.name));
+        ASSERT_NE(widget, nullptr);
+        widget->setToolTip(QStringLiteral("designed hint"));
+        ApplyObjectText(widget, QString::fromUtf8(c.value));
+
+        const auto* pages = small.find<QTabWidget>(QStringLiteral("Pages"));
+        QString caption;
+        if (widget->isWindow()) {
+            caption = widget->windowTitle();
+        } else if (const auto* label = qobject_cast<QLabel*>(widget)) {
+            caption = label->text();
+        } else if (const auto* box = qobject_cast<QCheckBox*>(widget)) {
+            caption = box->text();
+        } else if (const auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            caption = edit->text();
+        } else {
+            caption = pages->tabText(pages->indexOf(widget));
+            EXPECT_EQ(pages->tabToolTip(pages->indexOf(widget)), QString::fromUtf8(c.hint));
+        }
+        EXPECT_EQ(caption, QString::fromUtf8(c.caption));
+        EXPECT_EQ(widget->toolTip(), QString::fromUtf8(c.hint));
+    }
 }
 
 TEST_F(FormTranslation, AQualifiedEntryServesItsFormAndThePlainOneTheOthers)

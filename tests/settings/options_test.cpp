@@ -328,6 +328,14 @@ TEST_F(OptionsTest, ResetTurnsARotatedBoardBackFirst)
     EXPECT_FALSE(Options.BoardRotated);
     ResetOptions(Options);
     EXPECT_EQ(turns, 1);
+
+    // A copy (the options dialog's) has no view to turn.
+    TOptionsRec copy = Options;
+    copy.BoardRotated = true;
+    ResetOptions(copy);
+    EXPECT_EQ(turns, 1);
+    EXPECT_FALSE(copy.BoardRotated);
+    setRotateBoardHook({});
 }
 
 TEST_F(OptionsTest, PresetsChangeExactlyTheirFields)

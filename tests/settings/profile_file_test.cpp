@@ -53,6 +53,7 @@ TEST(ProfileFile, ReadsUntidyFilesByTheProfileRules)
         {"Board", "garbage line without equals", "missing"},
         {"Board", "stray", "missing"},
         {"Plugins", "Orphan", "missing"},
+        {"Broken Header", "Orphan", "1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.section) + "/" + c.key);
@@ -60,7 +61,7 @@ TEST(ProfileFile, ReadsUntidyFilesByTheProfileRules)
             file.value(QString::fromUtf8(c.section), QString::fromUtf8(c.key), QStringLiteral("missing")),
             QString::fromUtf8(c.value));
     }
-    EXPECT_EQ(file.sections(), QStringList({"Board", "Plugins"}));
+    EXPECT_EQ(file.sections(), QStringList({"Board", "Plugins", "broken header"}));
     EXPECT_EQ(
         file.keys(QStringLiteral("board")), QStringList({"SquareSize", "PieceSet", "Texture", "BorderSize"}));
 }
@@ -68,6 +69,7 @@ TEST(ProfileFile, ReadsUntidyFilesByTheProfileRules)
 TEST(ProfileFile, WritesBackUnknownSectionsAndKeysInOrder)
 {
     ProfileFile file = parsed(untidyFile);
+    EXPECT_EQ(parsed(file.text().constData()).text(), file.text());
     EXPECT_TRUE(file.setValue(QStringLiteral("board"), QStringLiteral("squaresize"), QStringLiteral("52")));
     EXPECT_TRUE(
         file.setValue(QStringLiteral("Board"), QStringLiteral("MarkerColor"), QStringLiteral("clFuchsia")));
@@ -76,18 +78,61 @@ TEST(ProfileFile, WritesBackUnknownSectionsAndKeysInOrder)
     EXPECT_FALSE(file.removeKey(QStringLiteral("Board"), QStringLiteral("Texture")));
 
     EXPECT_EQ(file.text(),
+        "; written by hand\n"
+        "stray=before any section\n"
         "[Board]\n"
         "SquareSize=52\n"
         "PieceSet=\"  Modern  \"\n"
-        "BorderSize=3\n"
+        "garbage line without equals\n"
+        "=no key\n"
         "MarkerColor=clFuchsia\n"
         "\n"
         "[Plugins]\n"
         "Extra=kept as it is\n"
         "\n"
+        "[broken header]\n"
+        "Orphan=1\n"
+        "\n"
+        "[board]\n"
+        "BorderSize=3\n"
+        "\n"
         "[Tips]\n"
         "ShowTips=1\n"
         "\n");
+}
+
+// Whatever a person or another program put in the file comes back from a
+// save: only line ends and the gap between sections are tidied.
+TEST(ProfileFile, LinesTheReaderSkipsSurviveASave)
+{
+    const struct {
+        const char* name;
+        const char* file;
+        const char* written; // after File1 is set to "new"
+    } cases[] = {
+        {"header without its bracket", "[Games\nFile1=a\nFile2=b\n", "[Games]\nFile1=new\nFile2=b\n\n"},
+        {"comments in place", "; top\n[Games]\n; recent\nFile1=a\n;end\n",
+            "; top\n[Games]\n; recent\nFile1=new\n;end\n\n"},
+        {"lines without a key", "[Games]\nnotes here\n=x\nFile1=a\n",
+            "[Games]\nnotes here\n=x\nFile1=new\n\n"},
+        {"blank lines inside a section", "[Games]\nFile1=a\n\n\nFile2=b\n\n\n\n[X]\n",
+            "[Games]\nFile1=new\n\n\nFile2=b\n\n[X]\n\n"},
+        {"repeated keys", "[Games]\nFile1=a\nfile1=b\n", "[Games]\nFile1=new\nfile1=b\n\n"},
+        {"section named twice", "[Games]\nFile2=b\n[games]\nFile1=a\n",
+            "[Games]\nFile2=b\n\n[games]\nFile1=new\n\n"},
+        {"header naming nothing", "[]\nFile1=lost?\n[Games]\n", "[]\nFile1=lost?\n\n[Games]\nFile1=new\n\n"},
+        {"no section at all", "; only a note\n\nkey=value",
+            "; only a note\n\nkey=value\n[Games]\nFile1=new\n\n"},
+        {"byte-order mark", "\xEF\xBB\xBF[Games]\r\nFile1=a\r\n", "\xEF\xBB\xBF[Games]\nFile1=new\n\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProfileFile file = parsed(c.file);
+        ASSERT_TRUE(file.setValue(QStringLiteral("Games"), QStringLiteral("File1"), QStringLiteral("new")));
+        EXPECT_EQ(file.text(), QByteArray(c.written));
+        // What is written reads back as the same file.
+        EXPECT_EQ(parsed(file.text().constData()).text(), file.text());
+    }
 }
 
 TEST(ProfileFile, ValuesRoundTripThroughTheFile)
@@ -145,6 +190,57 @@ TEST(ProfileFile, DecodesUtf8AndFallsBackToLatin1)
         u"König");
 }
 
+// A file an older version wrote in the 8-bit code page, to which a newer one
+// added UTF-8 paths: each value reads in its own encoding, and a save
+// rewrites only what changed.
+TEST(ProfileFile, EachValueKeepsItsOwnEncoding)
+{
+    const QByteArray file = "[Games]\n"
+                            "File1=/home/j\xC3\xBCrgen/partie.pgn\n"
+                            "File2=C:\\Partien\\K\xF6nig.pgn\n"
+                            "File3=/tmp/\x80uro \x93quoted\x94.pgn\n"
+                            "File4=C:\\\xC4rger.pgn\n"
+                            "\n"
+                            "[Sch\xE4"
+                            "ch]\n"
+                            "Z\xFCge=12\n\n";
+    ProfileFile image = parsed(file.constData());
+    const struct {
+        const char* section;
+        const char* key;
+        const char16_t* value;
+    } cases[] = {
+        {"Games", "File1", u"/home/jürgen/partie.pgn"},
+        {"Games", "File2", u"C:\\Partien\\König.pgn"},
+        {"Games", "File3", u"/tmp/€uro “quoted”.pgn"},
+        {"Schäch", "Züge", u"12"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        const QString section = QString::fromUtf8(c.section);
+        const QString key = QString::fromUtf8(c.key);
+        EXPECT_EQ(image.value(section, key), QString::fromUtf16(c.value));
+        // Written back as read: the bytes stay as they were.
+        EXPECT_TRUE(image.setValue(section, key, image.value(section, key)));
+    }
+    EXPECT_EQ(image.text(), file);
+
+    // A changed value is written in UTF-8; its line's key keeps its bytes.
+    image.setValue(QStringLiteral("Games"), QStringLiteral("File4"), QStringLiteral("C:\\Ärger2.pgn"));
+    image.setValue(QStringLiteral("Schäch"), QStringLiteral("Züge"), QStringLiteral("ß"));
+    image.setValue(QStringLiteral("Games"), QStringLiteral("File5"), QStringLiteral("/tmp/é.pgn"));
+    const QByteArray written = image.text();
+    EXPECT_TRUE(written.contains("File2=C:\\Partien\\K\xF6nig.pgn\n"));
+    EXPECT_TRUE(written.contains("File4=C:\\\xC3\x84rger2.pgn\n"));
+    EXPECT_TRUE(written.contains("[Sch\xE4"
+                                 "ch]\nZ\xFCge=\xC3\x9F\n"));
+    EXPECT_TRUE(written.contains("File5=/tmp/\xC3\xA9.pgn\n"));
+    const ProfileFile again = parsed(written.constData());
+    EXPECT_EQ(again.value(QStringLiteral("Games"), QStringLiteral("File4")), u"C:\\Ärger2.pgn");
+    EXPECT_EQ(again.value(QStringLiteral("Schäch"), QStringLiteral("Züge")), u"ß");
+    EXPECT_EQ(again.value(QStringLiteral("Games"), QStringLiteral("File1")), u"/home/jürgen/partie.pgn");
+}
+
 class ProfileFileOnDisk : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
@@ -168,8 +264,10 @@ protected:
 TEST_F(ProfileFileOnDisk, AMissingFileReadsAsEmptyAndTheFirstSaveCreatesIt)
 {
     ProfileFile file(path("Default.ini"));
+    file.parse("\xEF\xBB\xBF; left from before\n[Old]\nKey=1\n");
     EXPECT_TRUE(file.load());
     EXPECT_TRUE(file.sections().isEmpty());
+    EXPECT_TRUE(file.text().isEmpty());
     file.setValue(QStringLiteral("Settings"), QStringLiteral("Version"), QStringLiteral("40"));
     EXPECT_TRUE(file.save());
     EXPECT_EQ(contents(path("Default.ini")), "[Settings]\nVersion=40\n\n");

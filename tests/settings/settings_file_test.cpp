@@ -1,7 +1,12 @@
+#include <QFileInfo>
+
 #include "settings/option_keys.h"
+#include "settings/recent_files.h"
 #include "settings/setting_values.h"
+#include "settings/window_settings.h"
 #include "settings_fixture.h"
 
+#include <functional>
 #include <type_traits>
 
 namespace {
@@ -110,6 +115,80 @@ TEST_F(SettingsFile_, HandWrittenFilesAreReadAndWrittenBackWithWhatTheProgramDoe
     EXPECT_EQ(written.value(QStringLiteral("Board"), QStringLiteral("Texture")), u"  Marble  ");
     // The file's own spelling of a section stays.
     EXPECT_TRUE(written.sections().contains(QStringLiteral("board")));
+}
+
+// A file edited by hand and by an older version of the program: what the
+// reader skips and the values in the old 8-bit code page come back from a
+// save exactly as they were.
+TEST_F(SettingsFile_, ASaveKeepsHandEditsAndOldEncodings)
+{
+    const QByteArray kept[] = {
+        "; my settings, do not share",
+        "[Games",
+        "File1=/home/j\xC3\xBCrgen/partie.pgn",
+        "File2=C:\\Partien\\K\xF6nig.pgn",
+        "[Sound]",
+        "; the old bell",
+        "PlaceSound=d\xE9pos.wav",
+        "this line has no equals sign",
+        "PlaceSound=second copy.wav",
+        "[Window]",
+        "Directory=/home/j\xC3\xBCrgen",
+    };
+    load(QByteArrayList(std::begin(kept), std::end(kept)).join('\n') + '\n');
+    EXPECT_EQ(Options.PlaceSound, u"dépos.wav");
+    ReadRecentFiles();
+    EXPECT_EQ(RecentFiles[0], u"/home/jürgen/partie.pgn");
+    EXPECT_EQ(RecentFiles[1], u"C:\\Partien\\König.pgn");
+
+    WriteWindowSettings(ReadWindowSettings(false));
+    ASSERT_TRUE(WriteSettings());
+    const QByteArray written = readFile(settingsPath());
+    for (const QByteArray& line : kept) {
+        SCOPED_TRACE(line.toStdString());
+        const QByteArray whole = line == "[Games" ? QByteArray("[Games]") : line;
+        EXPECT_TRUE(written.startsWith(whole + '\n') || written.contains('\n' + whole + '\n'));
+    }
+    EXPECT_FALSE(written.contains("\xC3\x83"));
+}
+
+// A second copy of the program (the game viewer, the password check, the
+// saver) reads the settings file but never overwrites it.
+TEST_F(SettingsFile_, ACopyThatDoesNotSaveLeavesTheFileAlone)
+{
+    const QByteArray original = "[Options]\nSearchDepth=9\n[Games]\nFile1=/games/main.pgn\n";
+    const QString other = DataDir + QStringLiteral("Club.ini");
+    const struct {
+        const char* writer;
+        std::function<void()> write;
+    } cases[] = {
+        {"AddRecentFile", [] { AddRecentFile(QStringLiteral("/games/viewed.pgn")); }},
+        {"WriteSettings", [] { WriteSettings(); }},
+        {"window placement",
+            [] {
+                WriteWindowSettings({10, 20, 0, QStringLiteral("/tmp"), QStringLiteral(".PGN")});
+                FlushSettings();
+            }},
+        {"SwitchSettingsFile", [&other] { SwitchSettingsFile(other); }},
+        {"ReadSettings of another file", [&other] { ReadSettings(other); }},
+    };
+    SetSettingsSaving(false);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.writer);
+        load(original);
+        ReadRecentFiles();
+        Options.SearchDepth = 12;
+        c.write();
+        EXPECT_EQ(readFile(settingsPath()), original);
+        EXPECT_FALSE(QFileInfo::exists(other));
+    }
+
+    // The copy that owns the file keeps its recent files at once.
+    SetSettingsSaving(true);
+    load(original);
+    ReadRecentFiles();
+    AddRecentFile(QStringLiteral("/games/new.pgn"));
+    EXPECT_TRUE(readFile(settingsPath()).contains("File1=/games/new.pgn\nFile2=/games/main.pgn\n"));
 }
 
 TEST(SettingValues, ColoursAreReadInEveryWrittenForm)

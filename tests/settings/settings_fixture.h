@@ -26,6 +26,7 @@ protected:
         CloseLanguageFile();
         ResetOptions(Options);
         SetCommandLineSquareSize(0);
+        SetSettingsSaving(true);
         setErrorLogPath(errorLog());
     }
     void TearDown() override
@@ -34,6 +35,7 @@ protected:
         ResetOptions(Options);
         SettingsFromGame = false;
         Debug = false;
+        SetSettingsSaving(true);
         setErrorLogPath({});
     }
 
