@@ -100,6 +100,30 @@ TEST_F(PieceSetLoading, FramesAreDrawnAtTheScreensResolution)
     EXPECT_GT(partial, 50);
 }
 
+// Older settings and game files name sets by number; every number must load
+// a picture the build made, or the program would stop with message 1016.
+TEST(BuiltPieceSets, EveryLegacyNumberLoadsAPicture)
+{
+    const QString savedDataDir = DataDir;
+    DataDir = QStringLiteral(QUARVEL_DATA_DIR);
+    const char* const names[] = {"Modern", "Classic", "Staunton 8", "Staunton 24", "Oriental 4", "Oriental 8",
+        "Std Small", "Std Medium", "Std Large", "Std Xtra large", "Rounded 4", "Rounded 8"};
+    for (int number = 0; number < 12; ++number) {
+        SCOPED_TRACE(number);
+        for (const QString& stored : {QString::number(number), QString::fromLatin1(names[number])}) {
+            QString name = stored;
+            QImage picture;
+            QString missing;
+            EXPECT_TRUE(LoadPieceSetPicture(name, picture, &missing)) << qPrintable(missing);
+            EXPECT_EQ(name, QLatin1String(names[number]));
+            // Six square frames across, two down.
+            EXPECT_EQ(picture.width() % 6, 0);
+            EXPECT_EQ(picture.width() / 6, picture.height() / 2);
+        }
+    }
+    DataDir = savedDataDir;
+}
+
 TEST(FigurineGlyph, MapPositionsAndCase)
 {
     const QString map = QStringLiteral("kqrbnplwtvmo*+12345789");
