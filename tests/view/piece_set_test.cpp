@@ -86,18 +86,26 @@ TEST_F(PieceSetLoading, FramesAreDrawnAtTheScreensResolution)
         EXPECT_EQ(qAlpha(own.pixel(0, 0)), 0);
         EXPECT_EQ(qAlpha(own.pixel(own.width() / 2, own.height() / 2)), 255);
     }
-    // A generated set is drawn again from its font: at twice the size it
-    // has smooth edges of its own rather than doubled pixels.
-    const QImage modern = RenderPieceForScreen(QStringLiteral("Modern"), picture, 1, 2, {44, 44}, 2.0);
-    ASSERT_EQ(modern.size(), QSize(88, 88));
-    int partial = 0;
-    for (int y = 0; y < modern.height(); ++y) {
-        for (int x = 0; x < modern.width(); ++x) {
-            const int alpha = qAlpha(modern.pixel(x, y));
-            partial += alpha > 0 && alpha < 255;
+    // A generated set, whether from a font or from outlines drawn here, is
+    // drawn again rather than scaled from the picture it was given (whose
+    // Black queen frame is plain grey 200): at twice the size it has smooth
+    // edges of its own.
+    for (const QString& generated : {QStringLiteral("Modern"), QStringLiteral("Rounded 4")}) {
+        SCOPED_TRACE(qPrintable(generated));
+        const QImage piece = RenderPieceForScreen(generated, picture, 1, 2, {44, 44}, 2.0);
+        ASSERT_EQ(piece.size(), QSize(88, 88));
+        int partial = 0;
+        int givenGrey = 0;
+        for (int y = 0; y < piece.height(); ++y) {
+            for (int x = 0; x < piece.width(); ++x) {
+                const int alpha = qAlpha(piece.pixel(x, y));
+                partial += alpha > 0 && alpha < 255;
+                givenGrey += piece.pixel(x, y) == qRgb(200, 200, 200);
+            }
         }
+        EXPECT_GT(partial, 50);
+        EXPECT_EQ(givenGrey, 0);
     }
-    EXPECT_GT(partial, 50);
 }
 
 // Older settings and game files name sets by number; every number must load
