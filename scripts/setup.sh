@@ -12,7 +12,7 @@ packages=(
   # Qt 6 widgets, print support and their OpenGL headers
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # free fonts whose chess symbols the piece sets are drawn from
-  fonts-freefont-ttf fonts-dejavu-core
+  fonts-freefont-ttf fonts-dejavu-core fonts-symbola
   # fontforge's Python module, which builds the figurine diagram font
   python3-fontforge
   # a virtual display for looking at the program without a screen

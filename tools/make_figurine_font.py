@@ -11,6 +11,7 @@ an empty dark square. Dark squares are hatched with diagonal lines that
 stop short of the piece. The pieces' outlines come from a free font's chess
 symbols. Runs under Debian's python3 with its fontforge module.
 """
+import os
 import sys
 
 import fontforge
@@ -23,6 +24,16 @@ PIECE_HEIGHT = 0.86 * EM  # of the tallest piece
 HATCH_PERIOD = 125
 HATCH_WIDTH = 42
 MARGIN = 45  # clear space kept between a piece and the hatching
+
+# The fonts the pieces may come from: Debian package and licence, recorded
+# in the new font, which as a work derived from them carries the same terms.
+SOURCE_FONTS = {
+    "FreeSerif.ttf": (
+        "fonts-freefont-ttf",
+        "GNU General Public License version 3 or later, with the GNU FreeFont font exception: "
+        "a document embedding this font is not thereby covered by the GPL.",
+    ),
+}
 
 # (light-square letter, symbol) for White then Black, king to pawn.
 PIECES = [
@@ -151,6 +162,19 @@ def new_glyph(font, letter):
     return glyph
 
 
+def record_source(font, source, path):
+    """Names the source font, its package and licence in the name table."""
+    file_name = os.path.basename(path)
+    if file_name not in SOURCE_FONTS:
+        sys.exit("make_figurine_font.py: no package and licence known for " + file_name)
+    package, licence = SOURCE_FONTS[file_name]
+    origin = "Pieces from the chess symbols of %s (%s, Debian package %s). %s" % (
+        source.familyname, file_name, package, source.copyright.strip())
+    font.copyright = origin
+    font.appendSFNTName("English (US)", "Descriptor", origin)
+    font.appendSFNTName("English (US)", "License", licence)
+
+
 def main():
     if len(sys.argv) != 3:
         sys.exit("usage: make_figurine_font.py <chess symbol font> <output .ttf>")
@@ -160,7 +184,7 @@ def main():
     font.fontname = "Chess"
     font.familyname = "Chess"
     font.fullname = "Chess"
-    font.copyright = "Drawn for this program from the chess symbols of a free font."
+    record_source(font, source, sys.argv[1])
     font.em = EM
     font.ascent = ASCENT
     font.descent = DESCENT

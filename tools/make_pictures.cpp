@@ -1,9 +1,11 @@
-// Build step: writes the piece-set pictures into <out>/pieces and the board
+// Build step: writes the piece-set pictures into <out>/pieces, with a note
+// of their sources and licences in <out>/pieces/SOURCES.txt, and the board
 // textures into <out>/texture.
 //
-//   make_pictures <out> <serif font> <sans font> <sans bold font>
+//   make_pictures <out>
 #include <QDir>
 #include <QGuiApplication>
+#include <QSaveFile>
 
 #include "tools/piece_set_renderer.h"
 #include "tools/piece_set_table.h"
@@ -36,29 +38,43 @@ bool Save(const QImage& picture, const QString& path)
     return true;
 }
 
+// A picture file has no room for text, so the sources go into a note beside
+// the pictures.
+bool SaveSources(const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(PieceSetSources().toUtf8()) < 0
+        || !file.commit()) {
+        std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: make_pictures <out> <serif font> <sans font> <sans bold font>\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_pictures <out>\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    const QString fonts[]
-        = {QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[4])};
     if (!out.mkpath(QStringLiteral("pieces")) || !out.mkpath(QStringLiteral("texture"))) {
         std::fprintf(stderr, "make_pictures: cannot create the folders in %s\n", argv[1]);
         return 1;
     }
     try {
         for (const TGeneratedPieceSet& set : GeneratedPieceSets()) {
-            const QImage picture = RenderPieceSet({fonts[set.font], set.frameSize});
+            const QImage picture = RenderPieceSet(StyleOf(set, set.frameSize));
             if (!Save(picture, out.filePath(QStringLiteral("pieces/%1.bmp").arg(QLatin1String(set.name))))) {
                 return 1;
             }
+        }
+        if (!SaveSources(out.filePath(QStringLiteral("pieces/SOURCES.txt")))) {
+            return 1;
         }
         for (const NamedTexture& texture : Textures) {
             const QImage picture = RenderTexture(texture.kind, TextureSize);

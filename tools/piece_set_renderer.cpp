@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "tools/drawn_piece_set.h"
+
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -71,6 +74,26 @@ void DrawPiece(QPainter& painter, const QFont& font, int frame, bool black, cons
     painter.drawPath(place.map(black ? solid : outline));
 }
 
+void DrawGlyphSet(QPainter& painter, const PieceSetStyle& style, int big)
+{
+    QFont font(LoadFontFamily(style.fontFile));
+    font.setPixelSize(1000);
+    font.setHintingPreference(QFont::PreferNoHinting);
+
+    QRectF tallest;
+    for (int frame = 0; frame < 6; ++frame) {
+        tallest = tallest.united(GlyphPath(font, BlackGlyphs[frame]).boundingRect());
+        tallest = tallest.united(GlyphPath(font, WhiteGlyphs[frame]).boundingRect());
+    }
+    const double scale = big * style.fill / std::max(tallest.height(), tallest.width());
+    for (int row = 0; row < 2; ++row) {
+        for (int frame = 0; frame < 6; ++frame) {
+            const QRectF cell(frame * big, row * big, big, big);
+            DrawPiece(painter, font, frame, row == 1, cell, scale, tallest);
+        }
+    }
+}
+
 // Anti-aliased edges against the transparent colour would leave blue
 // fringes on the board: each pixel is either the piece, at full strength,
 // or transparent.
@@ -100,28 +123,16 @@ QImage FlattenOnBlue(const QImage& picture)
 
 QImage RenderPieceSetSmooth(const PieceSetStyle& style)
 {
-    QFont font(LoadFontFamily(style.fontFile));
-    font.setPixelSize(1000);
-    font.setHintingPreference(QFont::PreferNoHinting);
-
-    QRectF tallest;
-    for (int frame = 0; frame < 6; ++frame) {
-        tallest = tallest.united(GlyphPath(font, BlackGlyphs[frame]).boundingRect());
-        tallest = tallest.united(GlyphPath(font, WhiteGlyphs[frame]).boundingRect());
-    }
     const int big = style.frameSize * Oversample;
-    const double scale = big * style.fill / std::max(tallest.height(), tallest.width());
-
     QImage picture(6 * big, 2 * big, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     {
         QPainter painter(&picture);
         painter.setRenderHint(QPainter::Antialiasing);
-        for (int row = 0; row < 2; ++row) {
-            for (int frame = 0; frame < 6; ++frame) {
-                const QRectF cell(frame * big, row * big, big, big);
-                DrawPiece(painter, font, frame, row == 1, cell, scale, tallest);
-            }
+        if (style.fontFile.isEmpty()) {
+            DrawDrawnSet(painter, style.drawn, big);
+        } else {
+            DrawGlyphSet(painter, style, big);
         }
     }
     return picture.scaled(

@@ -2,21 +2,39 @@
 
 #include <QString>
 
+#include "tools/piece_set_renderer.h"
+
 #include <span>
 
-// The piece sets the build draws from free fonts, by name. The program
-// draws the same pieces again at the screen's resolution when one of these
-// is the current set.
+// A look of the pieces: the chess symbols of a free font that Debian
+// packages, or outlines drawn here.
+struct TPieceDesign {
+    const char* title;
+    const char* fontFile; // absolute path of the font; null for drawn outlines
+    DrawnDesign drawn; // the outlines when there is no font
+    const char* source; // family, file, Debian package and licence, one line
+};
+
+// The piece sets the build draws, by name. The program draws the same
+// pieces again at the screen's resolution when one of these is the current
+// set. Sets of one design differ only in size.
 struct TGeneratedPieceSet {
     const char* name;
-    int font; // 0 serif, 1 sans, 2 sans bold
+    int design; // index into PieceDesigns()
     int frameSize;
 };
 
+std::span<const TPieceDesign> PieceDesigns();
 std::span<const TGeneratedPieceSet> GeneratedPieceSets();
+
+const TPieceDesign& DesignOf(const TGeneratedPieceSet& set);
 
 // The entry of that name (case ignored), or none.
 const TGeneratedPieceSet* FindGeneratedPieceSet(const QString& name);
 
-// The font file the build drew the sets from; empty when unknown.
-QString GeneratedSetFontFile(int font);
+// How to draw the set at that frame size.
+PieceSetStyle StyleOf(const TGeneratedPieceSet& set, int frameSize);
+
+// The text of the note written beside the pictures: which design each set
+// has and where that design's outlines come from, with their licence.
+QString PieceSetSources();

@@ -45,10 +45,12 @@ const QImage& RenderedSet(const TGeneratedPieceSet& set, int frameSize)
         return *found;
     }
     QImage picture;
-    const QString font = GeneratedSetFontFile(set.font);
-    if (!font.isEmpty() && QFileInfo::exists(font)) {
+    const PieceSetStyle style = StyleOf(set, frameSize);
+    // Without its font (a copy moved to another machine) the set's own
+    // picture is scaled instead.
+    if (style.fontFile.isEmpty() || QFileInfo::exists(style.fontFile)) {
         try {
-            picture = RenderPieceSetSmooth({font, frameSize});
+            picture = RenderPieceSetSmooth(style);
         } catch (const std::exception&) {
             picture = QImage();
         }

@@ -2,6 +2,7 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <QRawFont>
 
 #include <gtest/gtest.h>
 
@@ -52,4 +53,25 @@ TEST(FigurineFont, DrawsEveryMappedSquare)
     // Solid Black pieces ink more than the outlined White ones.
     EXPECT_GT(Ink(font, 'l'), Ink(font, 'k'));
     EXPECT_GT(Ink(font, 'o'), Ink(font, 'p'));
+}
+
+// The font is drawn from another font's outlines, so it names that font, its
+// Debian package and its licence; text in the name table is stored both as
+// plain bytes and as big-endian UTF-16.
+TEST(FigurineFont, NamesItsSourceAndLicence)
+{
+    const QRawFont font(QStringLiteral(QUARVEL_FIGURINE_FONT), 12);
+    ASSERT_TRUE(font.isValid());
+    const QByteArray names = font.fontTable("name");
+    const auto holds = [&names](const char* text) {
+        QByteArray wide;
+        for (const char* c = text; *c != 0; ++c) {
+            wide.append('\0').append(*c);
+        }
+        return names.contains(text) || names.contains(wide);
+    };
+    for (const char* text :
+        {"FreeSerif.ttf", "fonts-freefont-ttf", "GNU General Public License", "font exception"}) {
+        EXPECT_TRUE(holds(text)) << text;
+    }
 }

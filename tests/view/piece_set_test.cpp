@@ -86,18 +86,50 @@ TEST_F(PieceSetLoading, FramesAreDrawnAtTheScreensResolution)
         EXPECT_EQ(qAlpha(own.pixel(0, 0)), 0);
         EXPECT_EQ(qAlpha(own.pixel(own.width() / 2, own.height() / 2)), 255);
     }
-    // A generated set is drawn again from its font: at twice the size it
-    // has smooth edges of its own rather than doubled pixels.
-    const QImage modern = RenderPieceForScreen(QStringLiteral("Modern"), picture, 1, 2, {44, 44}, 2.0);
-    ASSERT_EQ(modern.size(), QSize(88, 88));
-    int partial = 0;
-    for (int y = 0; y < modern.height(); ++y) {
-        for (int x = 0; x < modern.width(); ++x) {
-            const int alpha = qAlpha(modern.pixel(x, y));
-            partial += alpha > 0 && alpha < 255;
+    // A generated set, whether from a font or from outlines drawn here, is
+    // drawn again rather than scaled from the picture it was given (whose
+    // Black queen frame is plain grey 200): at twice the size it has smooth
+    // edges of its own.
+    for (const QString& generated : {QStringLiteral("Modern"), QStringLiteral("Rounded 4")}) {
+        SCOPED_TRACE(qPrintable(generated));
+        const QImage piece = RenderPieceForScreen(generated, picture, 1, 2, {44, 44}, 2.0);
+        ASSERT_EQ(piece.size(), QSize(88, 88));
+        int partial = 0;
+        int givenGrey = 0;
+        for (int y = 0; y < piece.height(); ++y) {
+            for (int x = 0; x < piece.width(); ++x) {
+                const int alpha = qAlpha(piece.pixel(x, y));
+                partial += alpha > 0 && alpha < 255;
+                givenGrey += piece.pixel(x, y) == qRgb(200, 200, 200);
+            }
+        }
+        EXPECT_GT(partial, 50);
+        EXPECT_EQ(givenGrey, 0);
+    }
+}
+
+// Older settings and game files name sets by number; every number must load
+// a picture the build made, or the program would stop with message 1016.
+TEST(BuiltPieceSets, EveryLegacyNumberLoadsAPicture)
+{
+    const QString savedDataDir = DataDir;
+    DataDir = QStringLiteral(QUARVEL_DATA_DIR);
+    const char* const names[] = {"Modern", "Classic", "Staunton 8", "Staunton 24", "Oriental 4", "Oriental 8",
+        "Std Small", "Std Medium", "Std Large", "Std Xtra large", "Rounded 4", "Rounded 8"};
+    for (int number = 0; number < 12; ++number) {
+        SCOPED_TRACE(number);
+        for (const QString& stored : {QString::number(number), QString::fromLatin1(names[number])}) {
+            QString name = stored;
+            QImage picture;
+            QString missing;
+            EXPECT_TRUE(LoadPieceSetPicture(name, picture, &missing)) << qPrintable(missing);
+            EXPECT_EQ(name, QLatin1String(names[number]));
+            // Six square frames across, two down.
+            EXPECT_EQ(picture.width() % 6, 0);
+            EXPECT_EQ(picture.width() / 6, picture.height() / 2);
         }
     }
-    EXPECT_GT(partial, 50);
+    DataDir = savedDataDir;
 }
 
 TEST(FigurineGlyph, MapPositionsAndCase)
