@@ -224,7 +224,7 @@ void TStatusPanel::FitStatusTexts(const TStatusTexts& texts)
 }
 
 // The search and value lines take what their texts need; the expected line
-// keeps room for two lines below them.
+// keeps room for at least two whole lines below them.
 void TStatusPanel::FitWorkingLabels(const TStatusTexts& texts)
 {
     const int width = SearchBounds.width();
@@ -233,7 +233,8 @@ void TStatusPanel::FitWorkingLabels(const TStatusTexts& texts)
     const int line = QFontMetrics(bestLineLabel->font()).height();
     const int search = std::max(SearchBounds.height(), WrappedHeight(searchLabel, width, texts.Search));
     const int value = std::max(ValueBounds.height(), WrappedHeight(valueLabel, width, texts.Value));
-    const int best = std::max(BestLineBounds.height(), 2 * line);
+    // Whole lines only, so no half-cut line shows at the bottom.
+    const int best = std::max(2, BestLineBounds.height() / std::max(1, line)) * line;
     const int top = SearchBounds.y();
     searchLabel->setGeometry(SearchBounds.x(), top, width, search);
     valueLabel->setGeometry(ValueBounds.x(), top + search, width, value);
