@@ -1,4 +1,5 @@
 #include "record/time_control.h"
+#include "settings/message_catalog.h"
 
 #include <QStringList>
 
@@ -247,16 +248,16 @@ bool PlayedLeastTime(const TimeSituation& now)
 int TimeForfeitMessage(const TOptionsRec& options, const TimeSituation& now)
 {
     if (GameTimeRemaining(options, now, 0)) {
-        return 2041;
+        return msg::GameTimeOver;
     }
     if (TurnTimeRemaining(options, now, 0)) {
-        return 2042;
+        return msg::TurnTimeOver;
     }
     if (HourTimeRemaining(options, now, 0)) {
-        return 2043;
+        return msg::HourScheduleOver;
     }
     if (SandTimeRemaining(options, now, 0)) {
-        return 2044;
+        return msg::SandclockOver;
     }
     return 0;
 }
@@ -266,10 +267,10 @@ int TimeForfeitMessage(const TOptionsRec& options, const TimeSituation& now)
 int TimeForfeitWinner(const TOptionsRec& options, const TimeSituation& now)
 {
     const int message = TimeForfeitMessage(options, now);
-    if (message == 0 || message == 2044) {
+    if (message == 0 || message == msg::SandclockOver) {
         return PlayedLeastTime(now) ? 1 : 0;
     }
-    if (message == 2041) {
+    if (message == msg::GameTimeOver) {
         const int s = now.sideToMove;
         const bool moverOver
             = GameClockExamined(options, now, s) && std::int64_t(now.used[s]) > GameBudget(options, now, s);
