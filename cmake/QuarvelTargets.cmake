@@ -74,10 +74,16 @@ endif()
     file(WRITE ${display_file} "${display_settings}")
     set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${display_file})
   endif()
+  # An empty value would vanish from the list and shift the properties, so
+  # the label goes in only when there is one.
+  set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  if(ARG_LABELS)
+    list(APPEND properties LABELS "${ARG_LABELS}")
+  endif()
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/tests
     TEST_FILTER "${offscreen_filter}"
-    PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    PROPERTIES ${properties}
     DISCOVERY_TIMEOUT 60)
 endfunction()
 
