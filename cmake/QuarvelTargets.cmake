@@ -35,6 +35,9 @@ endfunction()
 # quarvel_test(name SOURCES files... [LIBS targets...] [GUI] [LABELS labels...])
 # GUI tests get a main that makes a QApplication on the offscreen platform
 # when there is no display; the others use GoogleTest's own main.
+# GUI tests that match the GoogleTest patterns in QUARVEL_DISPLAY_TESTS need a
+# real X server: they run on the xcb platform under the label "display", and
+# there a skip counts as a failure, so a missing display cannot pass unseen.
 function(quarvel_test name)
   cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS;LABELS" ${ARGN})
   if(ARG_GUI AND QUARVEL_CORE_ONLY)
@@ -49,9 +52,38 @@ function(quarvel_test name)
   endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   quarvel_warnings(${name})
+  set(offscreen_filter "")
+  if(ARG_GUI AND QUARVEL_DISPLAY_TESTS)
+    list(JOIN QUARVEL_DISPLAY_TESTS ":" display_filter)
+    set(offscreen_filter "-${display_filter}")
+    gtest_discover_tests(${name}
+      WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/tests
+      TEST_FILTER "${display_filter}"
+      TEST_LIST ${name}_display_tests
+      DISCOVERY_TIMEOUT 60)
+    # Properties that are lists cannot pass through the discovery, so CTest
+    # sets them from a file of its own once the tests are known.
+    set(display_settings [=[
+if(@name@_display_tests)
+  set_tests_properties(${@name@_display_tests} PROPERTIES
+    LABELS "@ARG_LABELS@;display" ENVIRONMENT "QT_QPA_PLATFORM=xcb;QUARVEL_DISPLAY_REQUIRED=1")
+endif()
+]=])
+    string(CONFIGURE "${display_settings}" display_settings @ONLY)
+    set(display_file ${CMAKE_CURRENT_BINARY_DIR}/${name}_display.cmake)
+    file(WRITE ${display_file} "${display_settings}")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${display_file})
+  endif()
+  # An empty value would vanish from the list and shift the properties, so
+  # the label goes in only when there is one.
+  set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  if(ARG_LABELS)
+    list(APPEND properties LABELS "${ARG_LABELS}")
+  endif()
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/tests
-    PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    TEST_FILTER "${offscreen_filter}"
+    PROPERTIES ${properties}
     DISCOVERY_TIMEOUT 60)
 endfunction()
 

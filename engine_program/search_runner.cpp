@@ -129,7 +129,10 @@ std::optional<SearchProgress> SearchRunner::Progress(bool force)
     SearchProgress progress;
     engine::GetMainLine(progress.Value, line, MainLineMoves);
     for (int i = 0; line[i].Piece != engine::Empty; ++i) {
-        progress.Line += (i > 0 ? " " : "") + FormatCoordinateMove(line[i]);
+        if (i > 0) {
+            progress.Line += ' ';
+        }
+        progress.Line += FormatCoordinateMove(line[i]);
     }
     if (progress.Line.empty() || (!force && progress.Line == LastLine && progress.Value == LastValue)) {
         return std::nullopt;

@@ -220,7 +220,10 @@ void UciSession::SetOption(std::string_view argument)
 void UciSession::SetPosition(std::string_view argument)
 {
     const std::string_view kind = NextWord(argument);
-    const std::size_t movesAt = (" " + std::string(argument) + " ").find(" moves ");
+    // Blanks at both ends let "moves" match as a whole word first and last.
+    std::string padded(1, ' ');
+    padded.append(argument).append(1, ' ');
+    const std::size_t movesAt = padded.find(" moves ");
     const std::string_view fen = Trim(argument.substr(0, std::min(movesAt, argument.size())));
     std::string_view moves = movesAt >= argument.size() ? std::string_view {} : argument.substr(movesAt + 5);
     if (kind == "startpos") {

@@ -9,8 +9,9 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   # tests, benchmarks, fuzzing
   googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
-  # Qt 6 widgets, print support and their OpenGL headers
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # Qt 6 widgets, print support and their OpenGL headers; the X client
+  # library through which the screen-saver preview watches its host window
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
   # free fonts whose chess symbols the piece sets are drawn from
   fonts-freefont-ttf fonts-dejavu-core fonts-symbola
   # fontforge's Python module, which builds the figurine diagram font

@@ -4,27 +4,52 @@
 
 #include "settings/options.h"
 
-#include <chrono>
 #include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+TMoveDelayClock pauseClock;
+
+Clock::time_point Now()
+{
+    return pauseClock.now != nullptr ? pauseClock.now() : Clock::now();
+}
+
+void Rest(std::chrono::milliseconds span)
+{
+    if (pauseClock.rest != nullptr) {
+        pauseClock.rest(span);
+    } else {
+        std::this_thread::sleep_for(span);
+    }
+}
+
+} // namespace
 
 void MoveDelayPause()
 {
-    using Clock = std::chrono::steady_clock;
     constexpr std::chrono::milliseconds halfSecond(500);
-    const auto deadline = Clock::now() + Options.MoveDelay * halfSecond;
+    const auto deadline = Now() + Options.MoveDelay * halfSecond;
     while (true) {
-        const auto now = Clock::now();
+        const auto now = Now();
         if (now >= deadline) {
             return;
         }
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
         if (QCoreApplication::instance() == nullptr) {
-            std::this_thread::sleep_for(left);
+            Rest(left);
             return;
         }
         QCoreApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(left.count()));
-        // processEvents returns as soon as nothing is pending; a short sleep
+        // processEvents returns as soon as nothing is pending; a short rest
         // keeps the wait from spinning a core while the window is idle.
-        std::this_thread::sleep_for(std::min(left, std::chrono::milliseconds(10)));
+        Rest(std::min(left, std::chrono::milliseconds(10)));
     }
+}
+
+void SetMoveDelayClock(TMoveDelayClock clock)
+{
+    pauseClock = clock;
 }

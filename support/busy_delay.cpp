@@ -20,6 +20,13 @@ constexpr std::int64_t largestCount = std::int64_t {1} << 32;
 // Until calibrated, one unit per 500 ms keeps BusyDelay short but working.
 std::int64_t unitsPerCalibration = 1;
 
+BusyDelayClock clockSource = nullptr;
+
+Clock::time_point now()
+{
+    return clockSource != nullptr ? clockSource() : Clock::now();
+}
+
 // The sum goes to a volatile so the optimiser must keep every addition.
 volatile std::uint64_t busySink = 0;
 
@@ -37,7 +44,7 @@ void busyWorkUnit()
 
 std::int64_t elapsedMilliseconds(Clock::time_point since)
 {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now() - since).count();
 }
 
 } // namespace
@@ -46,9 +53,9 @@ void CalibrateDelay()
 {
     // Start on a fresh millisecond so the count does not depend on where in
     // the current one we happen to be.
-    const auto before = Clock::now();
+    const auto before = now();
     while (elapsedMilliseconds(before) < 1) { }
-    const auto start = Clock::now();
+    const auto start = now();
     std::int64_t units = 0;
     while (elapsedMilliseconds(start) < measuredMilliseconds) {
         busyWorkUnit();
@@ -73,7 +80,7 @@ std::int64_t BusyDelay(std::int64_t milliseconds)
 
 void BusyDelayUntil(Clock::time_point deadline)
 {
-    while (Clock::now() < deadline) {
+    while (now() < deadline) {
         busyWorkUnit();
     }
 }
@@ -86,4 +93,9 @@ std::int64_t delayCount()
 void setDelayCount(std::int64_t unitsPer500ms)
 {
     unitsPerCalibration = std::clamp<std::int64_t>(unitsPer500ms, 1, largestCount);
+}
+
+void setBusyDelayClock(BusyDelayClock clock)
+{
+    clockSource = clock;
 }

@@ -21,3 +21,8 @@ void BusyDelayUntil(std::chrono::steady_clock::time_point deadline);
 // The kept count; tests set it instead of calibrating against the clock.
 std::int64_t delayCount();
 void setDelayCount(std::int64_t unitsPer500ms);
+
+// Lets tests drive the clock that calibration and BusyDelayUntil read;
+// nullptr restores the real clock.
+using BusyDelayClock = std::chrono::steady_clock::time_point (*)();
+void setBusyDelayClock(BusyDelayClock clock);

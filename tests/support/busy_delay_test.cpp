@@ -1,12 +1,28 @@
 #include "support/busy_delay.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 
 namespace {
 
+// Fake time: every reading of the clock finds it a millisecond later, as if
+// each stretch of work between readings took that long.
+std::chrono::steady_clock::time_point fakeNow;
+
+std::chrono::steady_clock::time_point TickingClock()
+{
+    fakeNow += std::chrono::milliseconds(1);
+    return fakeNow;
+}
+
 class BusyDelayTest : public ::testing::Test {
 protected:
-    void TearDown() override { setDelayCount(1); }
+    void SetUp() override { setBusyDelayClock(&TickingClock); }
+    void TearDown() override
+    {
+        setBusyDelayClock(nullptr);
+        setDelayCount(1);
+    }
 };
 
 TEST_F(BusyDelayTest, RunsTheCalibratedShareOfUnits)
@@ -29,15 +45,22 @@ TEST_F(BusyDelayTest, HugeValuesAreCappedInsteadOfOverflowing)
 TEST_F(BusyDelayTest, WorkGoesOnUntilTheDeadline)
 {
     // With the smallest count a unit-only delay would end at once.
-    const auto start = std::chrono::steady_clock::now();
-    BusyDelayUntil(start + std::chrono::milliseconds(20));
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(20));
+    const auto deadline = fakeNow + std::chrono::milliseconds(20);
+    BusyDelayUntil(deadline);
+    EXPECT_GE(fakeNow, deadline);
+    // A deadline already passed asks for no work at all.
+    const auto before = fakeNow;
+    BusyDelayUntil(before - std::chrono::milliseconds(5));
+    EXPECT_EQ(fakeNow, before + std::chrono::milliseconds(1));
 }
 
-TEST_F(BusyDelayTest, CalibrationCountsSomeWork)
+TEST_F(BusyDelayTest, CalibrationCountsTheUnitsOfHalfASecond)
 {
+    // One unit of work per fake millisecond: about a hundred units are
+    // counted and the kept count is five times that.
     CalibrateDelay();
-    EXPECT_GT(delayCount(), 1);
+    EXPECT_EQ(delayCount() % 5, 0) << delayCount();
+    EXPECT_NEAR(delayCount(), 500, 25);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 #include "board_fixture.h"
 #include "settings/options.h"
@@ -393,12 +394,30 @@ TEST_F(BoardPanelTest, KeyboardCursorWrapsAndRemembersItsSquare)
 TEST_F(BoardPanelTest, FlashTogglesTheSquareUntilStopped)
 {
     StartPosition();
+    // The flash runs on the panel's one repeating timer; the test fires it
+    // by hand instead of waiting for it.
+    const auto runningTimers = [this] {
+        QList<QTimer*> running = panel->findChildren<QTimer*>();
+        running.removeIf([](const QTimer* timer) { return !timer->isActive(); });
+        return running;
+    };
+    ASSERT_TRUE(runningTimers().isEmpty());
     panel->StartFlash(Sq("g1"));
     EXPECT_TRUE(panel->Highlighted(Sq("g1")));
-    QTest::qWait(400);
-    EXPECT_FALSE(panel->Highlighted(Sq("g1")));
+    const QList<QTimer*> flash = runningTimers();
+    ASSERT_EQ(flash.size(), 1);
+    EXPECT_FALSE(flash[0]->isSingleShot());
+    for (const bool lit : {false, true, false}) {
+        QMetaObject::invokeMethod(flash[0], "timeout");
+        EXPECT_EQ(panel->Highlighted(Sq("g1")), lit);
+    }
     panel->StopFlash();
-    QTest::qWait(400);
+    EXPECT_FALSE(flash[0]->isActive());
+    EXPECT_FALSE(panel->Highlighted(Sq("g1")));
+    // Flashing again starts lit, whatever state the last flash ended in.
+    panel->StartFlash(Sq("g1"));
+    EXPECT_TRUE(panel->Highlighted(Sq("g1")));
+    panel->StopFlash();
     EXPECT_FALSE(panel->Highlighted(Sq("g1")));
 }
 

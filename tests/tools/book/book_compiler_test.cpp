@@ -58,8 +58,11 @@ TEST(BookCompiler, RejectsLinesLongerThanFortyTwoHalfMoves)
     std::string shuffle = "1. Nf3";
     const char* moves[] = {"Nf6", "Ng1", "Ng8", "Nf3"};
     for (int ply = 1; ply < 43; ++ply) {
-        shuffle += (ply % 2 == 0 ? " " + std::to_string(ply / 2 + 1) + ". " : " ")
-            + std::string(moves[(ply - 1) % 4]);
+        shuffle += ' ';
+        if (ply % 2 == 0) {
+            shuffle += std::to_string(ply / 2 + 1) + ". ";
+        }
+        shuffle += moves[(ply - 1) % 4];
     }
     EXPECT_TRUE(CompileBook(shuffle.substr(0, shuffle.rfind(' '))).Errors.empty())
         << "42 half-moves are allowed";
@@ -126,8 +129,11 @@ TEST(BookCompiler, RejectsATreeLargerThanTheBlock)
                 break;
             }
             const auto move = legal[random() % legal.size()];
-            source += (ply > 0 && ply % 2 == 0 ? " " + std::to_string(ply / 2 + 1) + ". " : " ")
-                + board.San(move);
+            source += ' ';
+            if (ply > 0 && ply % 2 == 0) {
+                source += std::to_string(ply / 2 + 1) + ". ";
+            }
+            source += board.San(move);
             board.Play(move);
         }
         source += '\n';
