@@ -11,37 +11,29 @@ TInfoRec GameInfo;
 
 namespace {
 
-#define INFO_FIELD(name)                                                                                     \
-    TInfoField                                                                                               \
-    {                                                                                                        \
-        QStringLiteral(#name), &TInfoRec::name                                                               \
-    }
-
-const std::array<TInfoField, 21> fields {
-    INFO_FIELD(Event),
-    INFO_FIELD(Site),
-    INFO_FIELD(Round),
-    INFO_FIELD(Date),
-    INFO_FIELD(Time),
-    INFO_FIELD(Opening),
-    INFO_FIELD(ECO),
-    INFO_FIELD(White),
-    INFO_FIELD(WhiteTitle),
-    INFO_FIELD(WhiteELO),
-    INFO_FIELD(WhiteCountry),
-    INFO_FIELD(WhiteEmail),
-    INFO_FIELD(WhiteTcpip),
-    INFO_FIELD(Black),
-    INFO_FIELD(BlackTitle),
-    INFO_FIELD(BlackELO),
-    INFO_FIELD(BlackCountry),
-    INFO_FIELD(BlackEmail),
-    INFO_FIELD(BlackTcpip),
-    INFO_FIELD(Annotator),
-    INFO_FIELD(EventDate),
-};
-
-#undef INFO_FIELD
+const std::array<TInfoField, 21> fields {{
+    {QStringLiteral("Event"), &TInfoRec::Event},
+    {QStringLiteral("Site"), &TInfoRec::Site},
+    {QStringLiteral("Round"), &TInfoRec::Round},
+    {QStringLiteral("Date"), &TInfoRec::Date},
+    {QStringLiteral("Time"), &TInfoRec::Time},
+    {QStringLiteral("Opening"), &TInfoRec::Opening},
+    {QStringLiteral("ECO"), &TInfoRec::ECO},
+    {QStringLiteral("White"), &TInfoRec::White},
+    {QStringLiteral("WhiteTitle"), &TInfoRec::WhiteTitle},
+    {QStringLiteral("WhiteELO"), &TInfoRec::WhiteELO},
+    {QStringLiteral("WhiteCountry"), &TInfoRec::WhiteCountry},
+    {QStringLiteral("WhiteEmail"), &TInfoRec::WhiteEmail},
+    {QStringLiteral("WhiteTcpip"), &TInfoRec::WhiteTcpip},
+    {QStringLiteral("Black"), &TInfoRec::Black},
+    {QStringLiteral("BlackTitle"), &TInfoRec::BlackTitle},
+    {QStringLiteral("BlackELO"), &TInfoRec::BlackELO},
+    {QStringLiteral("BlackCountry"), &TInfoRec::BlackCountry},
+    {QStringLiteral("BlackEmail"), &TInfoRec::BlackEmail},
+    {QStringLiteral("BlackTcpip"), &TInfoRec::BlackTcpip},
+    {QStringLiteral("Annotator"), &TInfoRec::Annotator},
+    {QStringLiteral("EventDate"), &TInfoRec::EventDate},
+}};
 
 // Saved games list the game's own fields before the players'.
 constexpr std::array<int, 21> keyOrder {

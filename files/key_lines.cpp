@@ -3,7 +3,9 @@
 #include "files/text_store.h"
 #include "settings/setting_values.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 

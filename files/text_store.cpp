@@ -8,6 +8,9 @@
 #include "settings/message_catalog.h"
 #include "support/eight_bit_text.h"
 
+#include <algorithm>
+#include <utility>
+
 TTextStore TextStore;
 
 namespace {
