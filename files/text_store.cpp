@@ -98,18 +98,16 @@ bool TTextStore::StoreOpen(const QString& source)
 
 bool TTextStore::LoadFile(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > FileSizeLimit) {
+    // Only regular files: a pipe or device could block or never end.
+    if (!QFileInfo(path).isFile()) {
         return false;
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly) || file.size() > FileSizeLimit) {
         return false;
     }
-    // Read one byte past the limit so that a file that grew meanwhile is
-    // still refused.
-    const QByteArray bytes = file.read(FileSizeLimit + 1);
-    if (bytes.size() > FileSizeLimit || file.error() != QFileDevice::NoError) {
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
         return false;
     }
     lines = DecodeFileLines(bytes);
