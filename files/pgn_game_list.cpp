@@ -1,5 +1,6 @@
 #include "files/pgn_game_list.h"
 
+#include "files/pgn_movetext.h"
 #include "files/pgn_tags.h"
 
 namespace {
@@ -26,6 +27,10 @@ QString DatePart(const QString& date)
 
 class TListBuilder {
 public:
+    explicit TListBuilder(const QStringList& lines)
+        : lines(lines)
+    { }
+
     void StartGame(qsizetype line)
     {
         Finish();
@@ -51,6 +56,7 @@ public:
 
     void Event(qsizetype line, QStringView tag)
     {
+        ResolveLeadingText(line);
         // An Event tag ends the game before it, unless that game is only
         // tags so far and has no Event yet ([White "x"] then [Event "y"]).
         if (!open || haveEvent || sawMoves) {
@@ -63,6 +69,7 @@ public:
 
     void OtherTag(qsizetype line, QStringView tag, QStringView name)
     {
+        ResolveLeadingText(line);
         if (!open || sawMoves) {
             StartGame(line);
         }
@@ -71,10 +78,29 @@ public:
 
     void Moves(qsizetype line)
     {
-        if (!open) {
-            StartGame(line);
+        if (open) {
+            sawMoves = true;
+        } else if (leadingText < 0) {
+            leadingText = line;
         }
-        sawMoves = true;
+    }
+
+    // Text before the first tag is a game when it holds a move, a move
+    // number or a result; a remark on the file in a comment is not one.
+    void ResolveLeadingText(qsizetype end)
+    {
+        if (leadingText < 0) {
+            return;
+        }
+        TPgnMovetextScanner scanner(lines, leadingText, end);
+        for (TPgnToken token = scanner.Next(); token.kind != TPgnTokenKind::End; token = scanner.Next()) {
+            if (token.kind != TPgnTokenKind::Comment) {
+                StartGame(leadingText);
+                sawMoves = true;
+                break;
+            }
+        }
+        leadingText = -1;
     }
 
     TPgnGameList list;
@@ -104,6 +130,8 @@ private:
         }
     }
 
+    const QStringList& lines;
+    qsizetype leadingText = -1;
     bool open = false;
     qsizetype start = 0;
     qsizetype moves = 0;
@@ -138,8 +166,7 @@ void ReadLine(TListBuilder& builder, const QString& line, qsizetype index)
     // Most lines are moves or blank: one look at the first character
     // settles them before any real work.
     const QChar first = FirstCharacter(line);
-    // A ";" line before any tag is a remark on the file, not a game.
-    if (first.isNull() || IsEscapeLine(line) || first == u';') {
+    if (first.isNull() || IsEscapeLine(line)) {
         return;
     }
     if (first != u'[' || !IsTagLine(line)) {
@@ -161,7 +188,7 @@ void ReadLine(TListBuilder& builder, const QString& line, qsizetype index)
 
 TPgnGameList ListPgnGames(const QStringList& lines, const TPgnListProgress& progress)
 {
-    TListBuilder builder;
+    TListBuilder builder(lines);
     const qsizetype total = lines.size();
     const qsizetype every = progress.every > 0 ? progress.every : 4096;
     for (qsizetype i = 0; i < total; ++i) {
@@ -170,6 +197,7 @@ TPgnGameList ListPgnGames(const QStringList& lines, const TPgnListProgress& prog
                 progress.report(i, total);
             }
             if (progress.cancel && progress.cancel->load(std::memory_order_relaxed)) {
+                builder.ResolveLeadingText(i);
                 builder.Finish();
                 builder.list.cancelled = true;
                 return builder.list;
@@ -177,6 +205,7 @@ TPgnGameList ListPgnGames(const QStringList& lines, const TPgnListProgress& prog
         }
         ReadLine(builder, lines[i], i);
     }
+    builder.ResolveLeadingText(total);
     builder.Finish();
     if (progress.report) {
         progress.report(total, total);

@@ -47,7 +47,7 @@ TEST(PgnGameList, DescribesEachGameFromItsTags)
             {"1. A; a @0", "2. B @5", "3. C * @7"}},
         {"two events in a row", "[Event \"A\"]\n[Event \"B\"]", {"1. A @0", "2. B @1"}},
         {"no text", "", {}},
-        {"blank and escape lines only", "\n  \t\n% note\n; about this file", {}},
+        {"blank, escape and comment lines only", "\n  \t\n% note\n; about this file\n{1. e4}", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -65,6 +65,10 @@ TEST(PgnGameList, GamesWithoutAnEventTagAreListed)
     const Case cases[] = {
         {"moves only", "\n1. e4 e5 2. Nf3 *\n", {"1. ? @1"}},
         {"moves before the first game", "1. e4 *\n\n[Event \"E\"]\n1. d4 *", {"1. ? @0", "2. E @2"}},
+        {"result alone", "*", {"1. ? @0"}},
+        {"remarks before the first game",
+            "{ Annotated by\n  the club, 1. e4 fans }\n; remark\n[Event \"E\"]\n1. d4 *", {"1. E @3"}},
+        {"comment then moves", "{Intro}\n1. e4 *", {"1. ? @0"}},
         {"tags without event", "[White \"W\"]\n[Black \"B\"]\n\n1. e4 *", {"1. ?; W vs B @0"}},
         {"event after other tags", "[White \"W\"]\n[Event \"E\"]\n1. e4 *", {"1. E; W @0"}},
         {"second game without event", "[Event \"E\"]\n1. e4 *\n[White \"W\"]\n1. d4 *",
