@@ -5,14 +5,9 @@
 
 namespace {
 
-// "text @line" for each game, one per list item.
-QStringList Listed(const QStringList& lines)
+std::vector<std::string> Listed(const QStringList& lines)
 {
-    QStringList out;
-    for (const TPgnGameEntry& game : ListPgnGames(lines).games) {
-        out << game.text + QStringLiteral(" @") + QString::number(game.line);
-    }
-    return out;
+    return ListedGames(ListPgnGames(lines).games);
 }
 
 } // namespace
@@ -22,7 +17,7 @@ TEST(PgnGameList, DescribesEachGameFromItsTags)
     struct Case {
         const char* name;
         const char* pgn;
-        QStringList games;
+        std::vector<std::string> games;
     };
     const Case cases[] = {
         {"full tags",
@@ -60,7 +55,7 @@ TEST(PgnGameList, GamesWithoutAnEventTagAreListed)
     struct Case {
         const char* name;
         const char* pgn;
-        QStringList games;
+        std::vector<std::string> games;
     };
     const Case cases[] = {
         {"moves only", "\n1. e4 e5 2. Nf3 *\n", {"1. ? @1"}},

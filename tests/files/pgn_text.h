@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "files/pgn_game_list.h"
 #include "files/pgn_movetext.h"
 
 #include <ostream>
@@ -14,15 +15,16 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 // Test helpers: PGN lines from one literal ("\n" splits them, "\r" stays as
-// a CRLF text leaves it), and the scanner's tokens written out in one line
+// a CRLF text leaves it), the scanner's tokens written out in one line
 // ("# 1." a move number, "e4" a move, "{text}" a comment, "= 1-0" a result,
-// "end@5" the end and the line it reports).
+// "end@5" the end and the line it reports), and a game list as "text @line"
+// for each game. Standard strings, so failures print as text.
 inline QStringList PgnLines(const char* text)
 {
     return QString::fromUtf8(text).split(u'\n');
 }
 
-inline QString ScannedTokens(const QStringList& lines, qsizetype first = 0, qsizetype end = -1)
+inline std::string ScannedTokens(const QStringList& lines, qsizetype first = 0, qsizetype end = -1)
 {
     TPgnMovetextScanner scanner(lines, first, end);
     QStringList out;
@@ -43,8 +45,17 @@ inline QString ScannedTokens(const QStringList& lines, qsizetype first = 0, qsiz
             break;
         case TPgnTokenKind::End:
             out << QStringLiteral("end@") + QString::number(token.line);
-            return out.join(u' ');
+            return out.join(u' ').toStdString();
         }
     }
-    return QStringLiteral("no end");
+    return "no end";
+}
+
+inline std::vector<std::string> ListedGames(const QList<TPgnGameEntry>& games)
+{
+    std::vector<std::string> out;
+    for (const TPgnGameEntry& game : games) {
+        out.push_back((game.text + QStringLiteral(" @") + QString::number(game.line)).toStdString());
+    }
+    return out;
 }
