@@ -9,10 +9,10 @@
 
 // One game of a PGN text: its description for the list ("3. Casual Game at
 // London on 2003.05.17 round 2; Smith vs Jones 1-0"), the line it starts on
-// (its Event tag line, or its first line when it has no Event tag before
-// others), and the line its movetext may start on (the one after the Event
-// tag, or the first line of a game without one). A game ends where the next
-// one starts.
+// (its Event tag line; its first line when other tags come before the Event
+// or it has none), and the line its movetext may start on (the one after the
+// Event tag, or the first line of a game without one). A game ends where the
+// next one starts.
 struct TPgnGameEntry {
     QString text;
     qsizetype line = 0;
@@ -34,8 +34,10 @@ struct TPgnListProgress {
     qsizetype every = 4096;
 };
 
-// Lists the games of a PGN text. A game begins at an Event tag line; a game
-// whose tags have no Event begins at its first tag, and moves before any tag
-// make a game of their own, so every game of the text is listed. A game with
-// no Event value is described as "?", followed by the other tags it has.
+// Lists the games of a PGN text. A game begins at an Event tag line; tags
+// after a game's moves begin a game even without an Event; and moves before
+// the first tag make a game of their own (a whole text of moves without tags
+// is one game), while comments alone there are a remark on the file. Every
+// game gets an entry, so entry k is the k-th game; one with no Event value is
+// described as "?" followed by the other tags it has.
 TPgnGameList ListPgnGames(const QStringList& lines, const TPgnListProgress& progress = {});
