@@ -1,5 +1,6 @@
 #include "files/key_lines.h"
 
+#include "files/pgn_tags.h"
 #include "files/text_store.h"
 #include "settings/setting_values.h"
 
@@ -148,24 +149,10 @@ bool MatchKeyColour(const QString& word, const QString& rest, const QString& key
     return true;
 }
 
-QString EscapeTagText(const QString& text)
-{
-    QString escaped;
-    escaped.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == u'\\' || c == u'"') {
-            escaped += u'\\';
-        }
-        escaped += c;
-    }
-    return escaped;
-}
-
 void WriteTag(TTextStore& store, const QString& name, const QString& value, const QString& fallback)
 {
     const QString& text = value.isEmpty() ? fallback : value;
     if (!text.isEmpty()) {
-        store.StoreWriteLine(
-            u'[' + name + QStringLiteral(" \"") + EscapeTagText(text) + QStringLiteral("\"]"));
+        store.StoreWriteLine(TagLine(name, text));
     }
 }

@@ -46,6 +46,3 @@ bool MatchKeyColour(const QString& word, const QString& rest, const QString& key
 // both are. Backslashes and double quotes in the text are escaped so the tag
 // reads back whole.
 void WriteTag(TTextStore& store, const QString& name, const QString& value, const QString& fallback = {});
-
-// The text as it stands between the quotes of a tag line.
-QString EscapeTagText(const QString& text);

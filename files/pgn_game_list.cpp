@@ -152,15 +152,6 @@ QChar FirstCharacter(const QString& line)
     return QChar(0);
 }
 
-bool IsEscapeLine(const QString& line)
-{
-    qsizetype i = 0;
-    while (i < line.size() && line[i] == QChar(0xFEFF)) {
-        ++i;
-    }
-    return i < line.size() && line[i] == u'%';
-}
-
 void ReadLine(TListBuilder& builder, const QString& line, qsizetype index)
 {
     // Most lines are moves or blank: one look at the first character

@@ -4,15 +4,6 @@
 
 namespace {
 
-bool IsEscapeLine(const QString& line)
-{
-    qsizetype i = 0;
-    while (i < line.size() && line[i] == QChar(0xFEFF)) {
-        ++i;
-    }
-    return i < line.size() && line[i] == u'%';
-}
-
 // Characters that end a word even without a blank: "e4{good}", "e4(e5)".
 bool EndsWord(QChar c)
 {

@@ -19,6 +19,15 @@ QStringView TrimPgnLine(QStringView line)
     return line.sliced(begin, end - begin);
 }
 
+bool IsEscapeLine(const QString& line)
+{
+    qsizetype i = 0;
+    while (i < line.size() && line[i] == QChar(0xFEFF)) {
+        ++i;
+    }
+    return i < line.size() && line[i] == u'%';
+}
+
 bool IsTagLine(QStringView line)
 {
     const QStringView trimmed = TrimPgnLine(line);

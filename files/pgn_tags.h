@@ -8,6 +8,9 @@
 bool IsPgnBlank(QChar c);
 QStringView TrimPgnLine(QStringView line);
 
+// A "%" line: an escape to other programs, passed over by readers.
+bool IsEscapeLine(const QString& line);
+
 // A tag line is a whole line, trimmed, that begins with "[" and ends with "]".
 bool IsTagLine(QStringView line);
 // The first word after the "[" of a tag line, up to a blank, a quote or the

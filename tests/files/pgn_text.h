@@ -5,14 +5,9 @@
 
 #include "files/pgn_game_list.h"
 #include "files/pgn_movetext.h"
+#include "text_printing.h"
 
 #include <ostream>
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 // Test helpers: PGN lines from one literal ("\n" splits them, "\r" stays as
 // a CRLF text leaves it), the scanner's tokens written out in one line
