@@ -69,9 +69,22 @@ void TChessForm::BoardSetupMode(bool clear)
     StopThinking();
     CancelClickMove(true);
     const BoardImage image = record.Board;
-    const PositionState state = record.State;
+    PositionState state = record.State;
+    const int startPly = record.CurrentPly + 1;
+    // A cleared board has no pawn to take en passant nor rooks to castle
+    // with; after a resignation the side to move has changed under the en
+    // passant square of the last move. Neither may keep the user in set-up.
+    if (clear) {
+        state.WhiteCastling = 0;
+        state.BlackCastling = 0;
+    }
+    if (clear || !EnPassantFits(image, state, startPly % 2 == 1)) {
+        state.EnPassant = {};
+    }
+    board->HideMarkerLine();
     // The new record starts after the ply last played, so the side to move stays.
-    RestartGame(record.CurrentPly + 1);
+    RestartGame(startPly);
+    record.State = state;
     ResetEngine(&image, &state);
     SetGameMode(TGameMode::BoardSetup);
     if (clear) {

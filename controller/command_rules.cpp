@@ -41,11 +41,12 @@ bool PlayMayChange(const TCommandSituation& s)
 }
 
 // The user's own moves and offers: only on the user's turn of a game that
-// goes on, never while a hint is worked out or a game replayed.
+// goes on, never while a hint is worked out, a game replayed or the
+// computer finds a move.
 bool UsersMove(const TCommandSituation& s)
 {
     return ModeIn(s, {TGameMode::Stopped, TGameMode::Playing, TGameMode::Analysing})
-        && !IsComputersTurn(s.mode, s.playKind, s.sideToMove) && !s.gameOver;
+        && !IsComputersTurn(s.mode, s.playKind, s.sideToMove) && !s.gameOver && !s.computerSearching;
 }
 
 bool TypedLine(const TCommandSituation& s)

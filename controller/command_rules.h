@@ -48,6 +48,9 @@ struct TCommandSituation {
     // A search the controller started, a load or a jump in the record is
     // under way, and Stop Thinking would end it.
     bool stopThinkingArmed = false;
+    // The computer searches for a move to play (not an analysis, not
+    // thinking ahead), for its own side or, after Computer Move, the user's.
+    bool computerSearching = false;
     // A move has been recorded since the game began.
     bool movesRecorded = false;
     bool boardRotated = false;

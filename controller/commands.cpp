@@ -75,6 +75,7 @@ TCommandSituation TChessForm::CommandSituation() const
     situation.clockRunning = activeClock != nullptr && activeClock->Running();
     situation.stopThinkingArmed = stopThinkingEnabled;
     situation.movesRecorded = record.EndPly > record.StartPly;
+    situation.computerSearching = gameMode == TGameMode::Playing && GetEngineState() == StateThinking;
     situation.boardRotated = Options.BoardRotated;
     return situation;
 }

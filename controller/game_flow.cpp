@@ -3,6 +3,7 @@
 
 #include "controller/main_form.h"
 #include "controller/move_image.h"
+#include "controller/setup_rules.h"
 #include "engine/engine_interface.h"
 #include "record/ply_text.h"
 #include "settings/message_box.h"
@@ -20,22 +21,6 @@ bool StatesMatch(const PositionState& a, const PositionState& b)
 {
     return a.WhiteCastling == b.WhiteCastling && a.BlackCastling == b.BlackCastling
         && a.EnPassant == b.EnPassant && a.HalfMoves == b.HalfMoves;
-}
-
-// An en passant square must lie behind a pawn that has just moved two ranks.
-bool EnPassantFits(const BoardImage& board, const PositionState& state, bool blackToMove)
-{
-    const SquarePair target = state.EnPassant;
-    if (target.File == 0) {
-        return true;
-    }
-    if (target.File > 8) {
-        return false;
-    }
-    const int rank = blackToMove ? 3 : 6;
-    const int pawnRank = blackToMove ? 4 : 5;
-    const ImageCell pawn = board.At(target.File, pawnRank);
-    return target.Rank == rank && pawn.Kind == Pawn && pawn.Colour == (blackToMove ? White : Black);
 }
 
 } // namespace
@@ -117,9 +102,19 @@ void TChessForm::StartupGame()
             playKind = record.StartPly % 2 == 0 ? TPlayKind::UserWhite : TPlayKind::UserBlack;
         }
     } else {
-        StopThinking();
+        AbandonSearch();
     }
     ActivateGame();
+}
+
+// A search given up leaves Stop Thinking nothing to end; in a stopped game
+// or a demonstration the command still ends a replay under way.
+void TChessForm::AbandonSearch()
+{
+    StopThinking();
+    if (gameMode != TGameMode::Stopped && gameMode != TGameMode::Demonstration && stopThinkingEnabled) {
+        SetStopThinkingEnabled(false);
+    }
 }
 
 void TChessForm::ActivateGame()
@@ -196,7 +191,7 @@ void TChessForm::StartNextMove()
     }
     SetActiveTimer();
     clockPress = TClockPress::Running;
-    StopThinking();
+    AbandonSearch();
     if (ComputersTurn()) {
         StartComputerMove();
     } else if (Options.AllowThinkAhead) {

@@ -147,6 +147,7 @@ public:
     void InitGamePlay(TPlayKind kind);
     bool ComputersTurn() const;
     void StartNextMove();
+    void AbandonSearch();
     void ClockChange();
     void AcceptLastMove() override;
     void BoardExecuteMove(const engine::MoveRecord& move);

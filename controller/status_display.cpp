@@ -24,6 +24,7 @@ namespace {
 // The expected line shows at most this many moves, the predicted reply
 // included.
 constexpr int LineMoves = 24;
+constexpr QChar NonBreakingHyphen(0x2011);
 
 int ModeMessage(TGameMode mode)
 {
@@ -243,7 +244,9 @@ void TChessForm::UpdateWorking(int force)
         }
         moves << StatusLineMove(Options.Notation, move, (side + static_cast<int>(moves.size())) % 2);
     }
+    // The line wraps between moves, never at the hyphen inside one.
+    const QString shown = moves.join(u' ').replace(u'-', NonBreakingHyphen);
     statusPanel->BestLineLabel()->setText(
-        moves.isEmpty() ? QString() : FormatMessage(msg::WorkingLine, moves.join(u' ')));
+        moves.isEmpty() ? QString() : FormatMessage(msg::WorkingLine, shown));
     lastEngineStatus = state;
 }

@@ -64,6 +64,7 @@ TEST(CommandRules, EachStateEnablesAndChecksItsCommands)
     const auto thinking = [](TCommandSituation& s) {
         s.clockRunning = true;
         s.stopThinkingArmed = true;
+        s.computerSearching = s.mode == TGameMode::Playing;
     };
     struct Row {
         const char* name;
@@ -82,6 +83,8 @@ TEST(CommandRules, EachStateEnablesAndChecksItsCommands)
             Union({AlwaysOn, PlayKinds, {PlayBoardSetup, PlayFreezeGame, MoveStopThinking}}), {PlayWhite}},
         {"the computer plays White", With(Situation(Mode::Playing, Kind::UserBlack, 0), thinking),
             Union({AlwaysOn, PlayKinds, {PlayBoardSetup, PlayFreezeGame, MoveStopThinking}}), {PlayBlack}},
+        {"Computer Move on the user's turn", With(Situation(Mode::Playing, Kind::UserWhite, 0), thinking),
+            Union({AlwaysOn, PlayKinds, {PlayBoardSetup, PlayFreezeGame, MoveStopThinking}}), {PlayWhite}},
         {"self-play", With(Situation(Mode::Playing, Kind::AutoPlay, 1), thinking),
             Union({AlwaysOn, PlayKinds, {PlayBoardSetup, PlayFreezeGame, MoveStopThinking}}), {PlayAutoplay}},
         {"two players", With(Situation(Mode::Playing, Kind::TwoPlayer, 1), running),

@@ -355,6 +355,8 @@ TEST_F(FormLayout, WorkingLineNamesTheMovingPiecesOrigin)
     const QString line = panel->BestLineLabel()->text();
     EXPECT_TRUE(line.contains(QStringLiteral("Nb1xd2")) || line.contains(QStringLiteral("Nf1xd2")))
         << line.toStdString();
+    // A long line wraps between moves, not at the hyphen of "Kh1-g2".
+    EXPECT_FALSE(line.contains(u'-')) << line.toStdString();
     form->StopThinkingExecute();
 }
 

@@ -313,6 +313,80 @@ TEST_F(GameFlow, OnTheComputersTurnTheUsersGameCommandsDoNothing)
     }
 }
 
+// Computer Move on the user's own turn: while the computer finds that move
+// the user's commands wait, so the hint or offer cannot take its place.
+TEST_F(GameFlow, WhileTheComputerFindsTheUsersMoveTheUsersCommandsDoNothing)
+{
+    Options.SearchDepth = 3;
+    for (const CommandRow& row : UsersGameCommands) {
+        SCOPED_TRACE(row.name);
+        shown.clear();
+        auto form = MakeForm();
+        form->PlayWhiteExecute();
+        form->ComputerMoveExecute();
+        ASSERT_EQ(engine::GetEngineState(), engine::StateThinking);
+        const GameSnapshot before = Snapshot(*form, shown);
+        row.run(*form);
+        EXPECT_EQ(Snapshot(*form, shown), before);
+        ASSERT_TRUE(IdleUntil(*form, [&] { return form->Record().EndPly >= 1; }));
+        EXPECT_EQ(form->Record().MoveAt(0).Piece != engine::Empty, true);
+    }
+}
+
+// A search given up for a move, a resignation or a new play kind leaves
+// Stop Thinking nothing to stop.
+TEST_F(GameFlow, StopThinkingIsOffOnceTheSearchIsGivenUp)
+{
+    Options.SearchDepth = 3;
+    auto form = MakeForm();
+    form->AnalyseExecute();
+    ASSERT_TRUE(form->StopThinkingEnabled());
+    form->ResignExecute();
+    EXPECT_TRUE(form->GameOver());
+    EXPECT_FALSE(form->StopThinkingEnabled());
+
+    form = MakeForm();
+    form->PlayAutoExecute();
+    ASSERT_TRUE(form->StopThinkingEnabled());
+    form->PlayBothExecute();
+    EXPECT_EQ(engine::GetEngineState(), engine::StateIdle);
+    EXPECT_FALSE(form->StopThinkingEnabled());
+}
+
+// Set-up starts from the position on the board: an en passant square the
+// cleared board or a resignation left behind does not keep the user there,
+// and the last move's arrow goes.
+TEST_F(GameFlow, SetupFromAGameLeavesNoStaleEnPassantSquare)
+{
+    const CommandRow entries[] = {
+        {"clear board", [](TChessForm& form) { form.ClearBoardExecute(); }},
+        {"after a resignation",
+            [](TChessForm& form) {
+                form.ResignExecute();
+                form.BoardSetupExecute();
+            }},
+    };
+    for (const CommandRow& row : entries) {
+        SCOPED_TRACE(row.name);
+        shown.clear();
+        auto form = MakeForm();
+        form->PlayBothExecute();
+        ASSERT_TRUE(form->EnterMove(QStringLiteral("e4")));
+        ASSERT_TRUE(form->EnterMove(QStringLiteral("d5")));
+        ASSERT_TRUE(form->EnterMove(QStringLiteral("e5")));
+        ASSERT_TRUE(form->EnterMove(QStringLiteral("f5")));
+        row.run(*form);
+        ASSERT_EQ(form->GameMode(), TGameMode::BoardSetup);
+        EXPECT_EQ(form->Record().State.EnPassant, engine::SquarePair {});
+        EXPECT_FALSE(form->Board()->MarkerVisible());
+        EXPECT_FALSE(shown.contains(FormatMessage(msg::SetupBadEnPassant)));
+        shown.clear();
+        form->BoardSetupExecute();
+        EXPECT_EQ(form->GameMode(), TGameMode::Stopped);
+        EXPECT_TRUE(shown.isEmpty()) << shown.join(u'|').toStdString();
+    }
+}
+
 // An analysis started on the computer's turn hands the turn back to the
 // computer's own search when it stops, by itself or by Stop Thinking.
 TEST_F(GameFlow, AnalysisOnTheComputersTurnGivesTheTurnBackToTheComputer)
