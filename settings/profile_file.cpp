@@ -142,9 +142,14 @@ void ProfileFile::parse(const QByteArray& bytes)
 {
     leadingLines.clear();
     image.clear();
-    byteOrderMark = bytes.startsWith(byteOrderMarkBytes);
-    const QByteArray body = byteOrderMark ? bytes.mid(byteOrderMarkBytes.size()) : bytes;
-    for (const QByteArray& line : splitLines(body)) {
+    std::vector<QByteArray> lines = splitLines(bytes);
+    // The mark counts wherever blanks put it on the first line: it is
+    // written back at the very start, and must read back as the mark.
+    byteOrderMark = !lines.empty() && lines.front().startsWith(byteOrderMarkBytes);
+    if (byteOrderMark) {
+        lines.front() = lines.front().mid(byteOrderMarkBytes.size()).trimmed();
+    }
+    for (const QByteArray& line : lines) {
         if (line.startsWith('[')) {
             if (!image.empty()) {
                 dropTrailingBlanks(image.back().lines);

@@ -124,6 +124,10 @@ TEST(ProfileFile, LinesTheReaderSkipsSurviveASave)
         {"no section at all", "; only a note\n\nkey=value",
             "; only a note\n\nkey=value\n[Games]\nFile1=new\n\n"},
         {"byte-order mark", "\xEF\xBB\xBF[Games]\r\nFile1=a\r\n", "\xEF\xBB\xBF[Games]\nFile1=new\n\n"},
+        // Blanks before the mark are trimmed away with the line's own, so the
+        // mark starts what is written and must have been read as the mark.
+        {"blank before the byte-order mark", "\x0B\xEF\xBB\xBF[Games\nFile1=a\n",
+            "\xEF\xBB\xBF[Games]\nFile1=new\n\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
