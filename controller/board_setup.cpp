@@ -6,6 +6,7 @@
 #include "controller/setup_rules.h"
 #include "dialogs/board_settings_dialog.h"
 #include "engine/engine_interface.h"
+#include "record/position_check.h"
 #include "settings/options.h"
 
 #include <vector>
@@ -78,7 +79,7 @@ void TChessForm::BoardSetupMode(bool clear)
         state.WhiteCastling = 0;
         state.BlackCastling = 0;
     }
-    if (clear || !EnPassantFits(image, state, startPly % 2 == 1)) {
+    if (clear || !EnPassantSquareFits(image, state, startPly)) {
         state.EnPassant = {};
     }
     board->HideMarkerLine();

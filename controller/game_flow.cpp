@@ -3,9 +3,9 @@
 
 #include "controller/main_form.h"
 #include "controller/move_image.h"
-#include "controller/setup_rules.h"
 #include "engine/engine_interface.h"
 #include "record/ply_text.h"
+#include "record/position_check.h"
 #include "settings/message_box.h"
 #include "settings/message_catalog.h"
 #include "settings/options.h"
@@ -41,7 +41,7 @@ bool TChessForm::InitGame(const BoardImage* board, const PositionState* state)
         ErrorMessage(msg::SetupRejected);
         return false;
     }
-    if (!EnPassantFits(record.Board, setup, record.StartPly % 2 == 1)) {
+    if (!EnPassantSquareFits(record.Board, setup, record.StartPly)) {
         ErrorMessage(msg::SetupBadEnPassant);
         return false;
     }

@@ -28,21 +28,3 @@ inline constexpr bool PromotesOn(int kind, int rank)
 {
     return kind == engine::Pawn && (rank == 1 || rank == 8);
 }
-
-// An en passant square must lie behind a pawn that has just moved two ranks.
-inline bool EnPassantFits(
-    const engine::BoardImage& board, const engine::PositionState& state, bool blackToMove)
-{
-    const engine::SquarePair target = state.EnPassant;
-    if (target.File == 0) {
-        return true;
-    }
-    if (target.File > 8) {
-        return false;
-    }
-    const int rank = blackToMove ? 3 : 6;
-    const int pawnRank = blackToMove ? 4 : 5;
-    const engine::ImageCell pawn = board.At(target.File, pawnRank);
-    return target.Rank == rank && pawn.Kind == engine::Pawn
-        && pawn.Colour == (blackToMove ? engine::White : engine::Black);
-}

@@ -104,6 +104,15 @@ bool EnPassantFits(const BoardImage& board, const SquarePair& square, int startP
 
 } // namespace
 
+bool EnPassantSquareFits(const BoardImage& board, const PositionState& state, int startPly)
+{
+    const SquarePair square = state.EnPassant;
+    if (square.File == 0) {
+        return true;
+    }
+    return square.File <= 8 && EnPassantFits(board, square, startPly);
+}
+
 bool KingAttacked(const BoardImage& board, int colour)
 {
     for (int file = 1; file <= 8; ++file) {

@@ -13,5 +13,9 @@
 int PositionProblem(
     const engine::BoardImage& board, const engine::PositionState& state, int startPly, bool validateBoard);
 
+// Whether the state's en passant square, when it has one, lies just behind
+// a pawn of the side that has just moved; true without a square.
+bool EnPassantSquareFits(const engine::BoardImage& board, const engine::PositionState& state, int startPly);
+
 // Whether the king of the colour stands attacked on the board.
 bool KingAttacked(const engine::BoardImage& board, int colour);
