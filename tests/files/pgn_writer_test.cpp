@@ -119,9 +119,9 @@ TEST_F(PgnWriterTest, TagsTakeTheGameInformationInTheirOrderWithValuesEscaped)
     info.Date = QStringLiteral("2026.12.10");
     info.ECO = QStringLiteral("A05");
     info.WhiteELO = QStringLiteral("1500");
-    info.WhiteTcpip = QStringLiteral("10.0.0.2");
+    info.WhiteTcpip = QStringLiteral("ann.example.net");
     info.BlackEmail = QStringLiteral("bob@example.org");
-    info.BlackTcpip = QStringLiteral("10.0.0.3");
+    info.BlackTcpip = QStringLiteral("bob.example.net");
     info.Annotator = QStringLiteral("Cal");
     const QStringList expected = {
         QStringLiteral("[Event \"Club \\\"Open\\\"\"]"),
@@ -133,7 +133,7 @@ TEST_F(PgnWriterTest, TagsTakeTheGameInformationInTheirOrderWithValuesEscaped)
         QStringLiteral("[Result \"*\"]"),
         QStringLiteral("[ECO \"A05\"]"),
         QStringLiteral("[WhiteELO \"1500\"]"),
-        QStringLiteral("[WhiteNA \"10.0.0.2\"]"),
+        QStringLiteral("[WhiteNA \"ann.example.net\"]"),
         QStringLiteral("[BlackNA \"bob@example.org\"]"),
         QStringLiteral("[Annotator \"Cal\"]"),
         QStringLiteral("[TimeControl \"40/7200\"]"),
