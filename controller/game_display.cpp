@@ -33,8 +33,11 @@ void TChessForm::RefreshCommands()
             action->setChecked(action->isCheckable() && state.checked);
         }
     }
+    // Read-only rather than disabled: a disabled line would hand its
+    // keyboard focus away on every computer's turn, and the user typing
+    // moves would have to come back to it each time.
     if (moveEntry != nullptr) {
-        moveEntry->setEnabled(CommandState(TCommand::MoveEntryLine, situation).enabled);
+        moveEntry->setReadOnly(!CommandState(TCommand::MoveEntryLine, situation).enabled);
     }
 }
 

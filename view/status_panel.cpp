@@ -26,6 +26,8 @@ constexpr QRect MessageBounds(8, 310, 176, 34);
 constexpr QRect NarrateBounds(192, 8, 176, 274);
 constexpr QRect LayoutBounds(192, 288, 176, 56);
 constexpr int AudioImageSize = 16;
+// The analogue game clock between the two player faces keeps this width.
+constexpr int MinGameClockWidth = 24;
 // The typed-move line under the move list.
 constexpr int EntryHeight = 22;
 
@@ -332,8 +334,11 @@ void TStatusPanel::ArrangeClocks(bool analogue, bool digital, bool hundredths)
         blackClock->setGeometry(left + w - half, top + h + 4, half, h);
         return;
     }
-    const int face = 2 * h + 4;
-    gameClock->setGeometry(left + 2 * h + 8, top - 2, w - 4 * h - 16, 2 * h + 8);
+    // Large fonts make large units; the faces stop growing while the game
+    // clock between them still has room.
+    const int a = std::min(h, (w - 16 - MinGameClockWidth) / 4);
+    const int face = 2 * a + 4;
+    gameClock->setGeometry(left + 2 * a + 8, top - 2, w - 4 * a - 16, 2 * a + 8);
     whiteClock->setGeometry(left, top, face, face);
     blackClock->setGeometry(left + w - face, top, face, face);
 }

@@ -203,7 +203,7 @@ TEST_F(CommandStates, MenusFollowTheRulesAndDisabledCommandsDoNothing)
         for (int index = 0; index < CommandCount; ++index) {
             const auto command = static_cast<TCommand>(index);
             SCOPED_TRACE(Name(command));
-            const bool enabled = command == MoveEntryLine ? form->StatusPanel()->MoveEntry()->isEnabled()
+            const bool enabled = command == MoveEntryLine ? !form->StatusPanel()->MoveEntry()->isReadOnly()
                                                           : form->CommandAction(command)->isEnabled();
             EXPECT_EQ(enabled, row.enabled.contains(command));
             if (!row.enabled.contains(command)) {

@@ -245,7 +245,7 @@ TEST_F(FormLayout, StatusTextsFitAtLargerFonts)
                                  .boundingRect(QRect(0, 0, inside.width(), 1 << 16), Qt::TextWordWrap, text);
         return needed.width() <= inside.width() && needed.height() <= inside.height();
     };
-    for (const double scale : {1.0, 1.5, 2.0}) {
+    for (const double scale : {1.0, 1.5, 2.0, 3.0}) {
         SCOPED_TRACE(scale);
         QFont font = usual;
         font.setPointSizeF(usual.pointSizeF() * scale);
@@ -266,6 +266,10 @@ TEST_F(FormLayout, StatusTextsFitAtLargerFonts)
         EXPECT_GT(panel->ModeBevel()->y(), panel->TurnPanel()->geometry().bottom());
         EXPECT_GT(form->WhiteClockFace()->y(), panel->ModeBevel()->geometry().bottom());
         EXPECT_GT(panel->MovesPanel()->y(), form->WhiteClockFace()->geometry().bottom());
+        // The analogue faces and the game clock between them never overlap.
+        EXPECT_GT(form->GameClockFace()->width(), 0);
+        EXPECT_LT(form->WhiteClockFace()->geometry().right(), form->GameClockFace()->x());
+        EXPECT_LT(form->GameClockFace()->geometry().right(), form->BlackClockFace()->x());
         if (scale == 2.0) {
             form->grab().save(QStringLiteral(QUARVEL_SCREENSHOT_DIR "/status-texts-at-twice-the-font.png"));
         }
@@ -376,6 +380,30 @@ TEST_F(FormLayout, AFocusedTextBoxIsPaintedAsAnEditField)
     QApplication::processEvents();
     EXPECT_EQ(form->FocusedMemo(), nullptr);
     EXPECT_EQ(message->viewport()->backgroundRole(), QPalette::Window);
+}
+
+// A user typing moves keeps the typed-move line through the computer's
+// turn: the line refuses input then, but does not lose the keyboard.
+TEST_F(FormLayout, TheTypedMoveLineKeepsTheKeyboardThroughTheComputersTurn)
+{
+    Options.SearchDepth = 3;
+    auto form = Shown(MakeForm());
+    QApplication::setActiveWindow(form.get());
+    QLineEdit* entry = form->StatusPanel()->MoveEntry();
+    entry->setFocus();
+    QApplication::processEvents();
+    if (QApplication::focusWidget() != entry) {
+        GTEST_SKIP() << "the platform gives no keyboard focus";
+    }
+    form->PlayWhiteExecute();
+    ASSERT_TRUE(form->EnterMove(QStringLiteral("e4")));
+    ASSERT_TRUE(form->ComputersTurn());
+    QApplication::processEvents();
+    EXPECT_TRUE(entry->isReadOnly());
+    EXPECT_EQ(QApplication::focusWidget(), entry);
+    ASSERT_TRUE(IdleUntilUsersTurn(*form));
+    EXPECT_FALSE(entry->isReadOnly());
+    EXPECT_EQ(QApplication::focusWidget(), entry);
 }
 
 // The status panel at two square sizes; the pictures are kept for a look.
