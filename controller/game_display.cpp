@@ -9,12 +9,12 @@
 #include "engine/engine_interface.h"
 #include "settings/message_catalog.h"
 #include "settings/messages.h"
+#include "settings/move_delay.h"
 #include "settings/options.h"
 #include "view/board_panel.h"
 #include "view/status_panel.h"
 
 #include <chrono>
-#include <thread>
 
 using namespace engine;
 
@@ -75,12 +75,7 @@ void TChessForm::ShowMessageLine()
 // Waits while the window goes on handling its events.
 void TChessForm::RefreshPause(int milliseconds)
 {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
-    while (Clock::now() < deadline) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    PauseHandlingEvents(std::chrono::milliseconds(milliseconds));
 }
 
 void TChessForm::Pause(int milliseconds)

@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "settings/options.h"
-
 #include <thread>
 
 namespace {
@@ -28,10 +26,9 @@ void Rest(std::chrono::milliseconds span)
 
 } // namespace
 
-void MoveDelayPause()
+void PauseHandlingEvents(std::chrono::milliseconds span)
 {
-    constexpr std::chrono::milliseconds halfSecond(500);
-    const auto deadline = Now() + Options.MoveDelay * halfSecond;
+    const auto deadline = Now() + span;
     while (true) {
         const auto now = Now();
         if (now >= deadline) {

@@ -2,9 +2,10 @@
 
 #include <chrono>
 
-// Waits MoveDelay half-seconds between animated moves while the program
-// goes on handling its events, so the window stays responsive.
-void MoveDelayPause();
+// Waits the span while the program goes on handling its events, so the
+// window stays responsive: the move delay between animated moves, the
+// moment a hint stays on the board.
+void PauseHandlingEvents(std::chrono::milliseconds span);
 
 // Where the pause reads the time, and how it rests between passes over the
 // events. Tests put in a fake whose rest moves its own time on, so they

@@ -51,7 +51,7 @@ protected:
         rests = 0;
         eventsHandled = 0;
         const Clock::time_point start = fakeNow;
-        MoveDelayPause();
+        PauseHandlingEvents(Options.MoveDelay * milliseconds(500));
         return std::chrono::duration_cast<milliseconds>(fakeNow - start);
     }
 };
