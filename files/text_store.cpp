@@ -7,6 +7,7 @@
 #include "settings/message_box.h"
 #include "settings/message_catalog.h"
 #include "support/eight_bit_text.h"
+#include "support/text_lines.h"
 
 #include <algorithm>
 #include <utility>
@@ -16,27 +17,6 @@ TTextStore TextStore;
 namespace {
 
 const QString lineEnd = QStringLiteral("\r\n");
-
-// Calls fn(start, length) for each line of a text whose characters are read
-// by at(i); CR, LF and CR LF end a line.
-template <typename At, typename Fn> void ForEachLine(qsizetype size, At at, Fn fn)
-{
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const auto c = at(i);
-        if (c != '\r' && c != '\n') {
-            continue;
-        }
-        fn(start, i - start);
-        if (c == '\r' && i + 1 < size && at(i + 1) == '\n') {
-            ++i;
-        }
-        start = i + 1;
-    }
-    if (start < size) {
-        fn(start, size - start);
-    }
-}
 
 } // namespace
 

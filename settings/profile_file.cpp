@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include "support/eight_bit_text.h"
+#include "support/text_lines.h"
 
 #include <algorithm>
 #include <utility>
@@ -17,24 +18,13 @@ bool sameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// The lines of the file, each trimmed of blanks; "\r\n", "\n" and "\r"
-// all end a line.
+// The lines of the file, each trimmed of blanks.
 std::vector<QByteArray> splitLines(const QByteArray& bytes)
 {
     std::vector<QByteArray> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= bytes.size(); ++i) {
-        if (i == bytes.size() && start == i) {
-            break; // nothing after the last line end
-        }
-        if (i == bytes.size() || bytes[i] == '\n' || bytes[i] == '\r') {
-            lines.push_back(bytes.mid(start, i - start).trimmed());
-            if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n') {
-                ++i;
-            }
-            start = i + 1;
-        }
-    }
+    ForEachLine(
+        bytes.size(), [&bytes](qsizetype i) { return bytes[i]; },
+        [&](qsizetype start, qsizetype length) { lines.push_back(bytes.mid(start, length).trimmed()); });
     return lines;
 }
 
