@@ -68,6 +68,11 @@ bool TTextStore::StoreOpen(const QString& source)
         StoreEnd();
         return false;
     }
+    if (QFileInfo(source).size() > FileSizeLimit) {
+        StoreEnd();
+        ErrorMessage(msg::FileTooLarge, source);
+        return false;
+    }
     if (!LoadFile(source)) {
         StoreEnd();
         ErrorMessage(msg::FileUnreadable, source);

@@ -58,13 +58,16 @@ TEST_F(TextStoreTest, AnUnreadableFileIsReportedAndEmptiesTheStore)
         ASSERT_TRUE(file.resize(TTextStore::FileSizeLimit + 1));
     }
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.pgn")));
-    const QString sources[] = {
-        PathOf(QStringLiteral("missing.pgn")),
-        PathOf(QStringLiteral("folder.pgn")),
-        oversized,
+    const struct {
+        QString source;
+        const char* message;
+    } cases[] = {
+        {PathOf(QStringLiteral("missing.pgn")), "The file %1 could not be read."},
+        {PathOf(QStringLiteral("folder.pgn")), "The file %1 could not be read."},
+        {oversized, "The file %1 is too large to open: game files of more than 1 GB are not read."},
     };
     const QString loaded = WriteBytes(QStringLiteral("loaded.pgn"), "x\n");
-    for (const QString& source : sources) {
+    for (const auto& [source, message] : cases) {
         SCOPED_TRACE(source.toStdString());
         shown.clear();
         TTextStore store;
@@ -72,7 +75,7 @@ TEST_F(TextStoreTest, AnUnreadableFileIsReportedAndEmptiesTheStore)
         EXPECT_FALSE(store.StoreOpen(source));
         EXPECT_TRUE(store.Lines().isEmpty());
         EXPECT_TRUE(store.Target().isEmpty());
-        EXPECT_EQ(shown, QStringList {QStringLiteral("The file %1 could not be read.").arg(source)});
+        EXPECT_EQ(shown, QStringList {QString::fromLatin1(message).arg(source)});
         // The failed source is not taken for a loaded library next time.
         EXPECT_FALSE(store.StoreOpen(source));
     }
