@@ -30,6 +30,11 @@ bool IsLine(const QString& line, const char16_t* text)
 
 TSection EnterSection(const QString& line, TSection section, TNativeGame& game)
 {
+    // The demonstration mark is the second pass's business and may stand
+    // among the moves.
+    if (IsLine(line, u"[DEMO]")) {
+        return section;
+    }
     if (IsLine(line, u"[WHITE TO PLAY]") || IsLine(line, u"[BLACK TO PLAY]")) {
         game.startPly = IsLine(line, u"[BLACK TO PLAY]") ? 1 : 0;
         return section;
