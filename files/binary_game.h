@@ -25,4 +25,5 @@ QList<engine::MovePattern> ReadBinaryGameMoves(QIODevice& file, TBinaryForm form
 // host.AcceptLastMove(); the first refused one gives message 1007 and ends the feed
 // (stoppedEarly). Stops when the game is over or host.Terminating(); demonstration pause
 // as above.
-TFeedResult FeedBinaryMoves(const QList<engine::MovePattern>& moves, TRecordCommands& commands, TRecordHost& host);
+TFeedResult FeedBinaryMoves(
+    const QList<engine::MovePattern>& moves, TRecordCommands& commands, TRecordHost& host);

@@ -1,6 +1,5 @@
-#include "files/native_file.h"
-
 #include "files/line_words.h"
+#include "files/native_file.h"
 #include "files/native_layout.h"
 #include "record/record_commands.h"
 #include "record/record_host.h"

@@ -1,7 +1,6 @@
-#include "files/native_file.h"
-
 #include "files/key_lines.h"
 #include "files/line_words.h"
+#include "files/native_file.h"
 #include "files/native_layout.h"
 #include "files/piece_lines.h"
 #include "record/position_reader.h"
@@ -114,7 +113,8 @@ void ReadCastling(const QString& rest, PositionState& state)
 bool ReadStateLine(const TLineWords& words, TNativeGame& game)
 {
     QString value;
-    auto is = [&](const char* key) { return MatchKeyString(words.word, words.rest, QLatin1String(key), value); };
+    auto is
+        = [&](const char* key) { return MatchKeyString(words.word, words.rest, QLatin1String(key), value); };
     if (is("FirstMove")) {
         bool ok = false;
         const int n = value.toInt(&ok);

@@ -1,6 +1,5 @@
-#include "files/native_file.h"
-
 #include "files/key_lines.h"
+#include "files/native_file.h"
 #include "files/native_layout.h"
 #include "files/piece_lines.h"
 #include "files/text_store.h"
@@ -35,7 +34,8 @@ void WriteCastling(TTextStore& store, const PositionState& state)
     }
     // Without the line the reader would grant all four rights, so a position
     // without any gets the line with no words.
-    store.StoreWriteLine(rights.isEmpty() ? QStringLiteral("Castling:") : QStringLiteral("Castling: ") + rights.join(u' '));
+    store.StoreWriteLine(
+        rights.isEmpty() ? QStringLiteral("Castling:") : QStringLiteral("Castling: ") + rights.join(u' '));
 }
 
 void WritePieces(TTextStore& store, const BoardImage& board)

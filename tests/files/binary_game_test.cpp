@@ -2,8 +2,8 @@
 
 #include "engine/engine_interface.h"
 #include "files/binary_game.h"
-#include "record/ply_text.h"
 #include "record/notation_writer.h"
+#include "record/ply_text.h"
 #include "tests/record/record_fixture.h"
 
 using namespace engine;
@@ -24,8 +24,8 @@ const TFormCase formCases[] = {
 };
 
 // e2-e4, e7-e5, Ng1-f3 with the origin rank left open, Nb8-c6.
-const std::array<MovePattern, 4> opening {{{Pawn, 5, 2, 5, 4}, {Pawn, 5, 7, 5, 5}, {Knight, 7, 0, 6, 3},
-    {Knight, 2, 8, 3, 6}}};
+const std::array<MovePattern, 4> opening {
+    {{Pawn, 5, 2, 5, 4}, {Pawn, 5, 7, 5, 5}, {Knight, 7, 0, 6, 3}, {Knight, 2, 8, 3, 6}}};
 
 // A file of the form: the signature padded to the header's size, then one
 // record per pattern with filler after its five bytes, then the tail.
@@ -139,8 +139,8 @@ TEST_F(BinaryGameTest, ReadingStopsAtASaneNumberOfRecordsAndAtTheEnd)
 TEST_F(BinaryGameTest, FeedingStopsWhenTheGameIsOver)
 {
     // Fool's mate, then a record that would be refused if it were read.
-    const std::vector<MovePattern> moves {{Pawn, 6, 2, 6, 3}, {Pawn, 5, 7, 5, 5}, {Pawn, 7, 2, 7, 4},
-        {Queen, 4, 8, 8, 4}, {Pawn, 1, 2, 1, 3}};
+    const std::vector<MovePattern> moves {
+        {Pawn, 6, 2, 6, 3}, {Pawn, 5, 7, 5, 5}, {Pawn, 7, 2, 7, 4}, {Queen, 4, 8, 8, 4}, {Pawn, 1, 2, 1, 3}};
     const TFeedResult fed = Feed(ReadAll(FileOf(formCases[0], moves), TBinaryForm::A));
     EXPECT_EQ(fed.plies, 4);
     EXPECT_FALSE(fed.stoppedEarly);

@@ -44,7 +44,8 @@ protected:
     {
         const TNativeGame game = ReadNativeGame(lines);
         commands.RestartGame(game.startPly);
-        record.StartFromPosition(game.boardGiven ? &game.board : nullptr, game.boardGiven ? &game.state : nullptr);
+        record.StartFromPosition(
+            game.boardGiven ? &game.board : nullptr, game.boardGiven ? &game.state : nullptr);
         host.mode = TGameMode::Loading;
         fed = FeedNativeMoves(lines, commands, host);
         commands.StoreComment(true);
@@ -118,16 +119,17 @@ TEST_F(NativeFileTest, GameIsWrittenInSectionsWithMovesInColumns)
     const QString first = QStringLiteral("Open") + QStringLiteral(" abcde").repeated(11);
     EXPECT_EQ(Written(save),
         Lines({"[Zorbel Game]", "Event: Club night", "White: Ann", "Black: Bob", "WhiteTime: 0.5",
-            "BlackTime: 0.0104166666666667", "Rotated: Y", "GamePlay: 2", "[Moves]", "COMMENT Before the game.",
-            "1.       e4", qPrintable("COMMENT " + first.left(70)), "        1... e5 next",
-            "1...              e5", "2.      Nf3      Nc6", "[EndGame]"}));
+            "BlackTime: 0.0104166666666667", "Rotated: Y", "GamePlay: 2", "[Moves]",
+            "COMMENT Before the game.", "1.       e4", qPrintable("COMMENT " + first.left(70)),
+            "        1... e5 next", "1...              e5", "2.      Nf3      Nc6", "[EndGame]"}));
 }
 
 TEST_F(NativeFileTest, StandardGameWithoutMovesOrSettingsHasNoBoardOrMovesSection)
 {
     TNativeSave save = SaveOfGame();
     save.playKind = -1;
-    EXPECT_EQ(Written(save), Lines({"[Zorbel Game]", "WhiteTime: 0", "BlackTime: 0", "Rotated: N", "[EndGame]"}));
+    EXPECT_EQ(
+        Written(save), Lines({"[Zorbel Game]", "WhiteTime: 0", "BlackTime: 0", "Rotated: N", "[EndGame]"}));
 }
 
 TEST_F(NativeFileTest, GameWithCommentsReadsBackMoveForMove)
@@ -137,9 +139,9 @@ TEST_F(NativeFileTest, GameWithCommentsReadsBackMoveForMove)
         = CommentOfPieces({QStringLiteral("Game notes"), QStringLiteral("White: Mallory is not a player")});
     // After White's first move the pair is split; its further lines begin
     // with the number due, the word COMMENT and a bracket.
-    record.EntryFor(0).Comment = CommentOfPieces({QStringLiteral("The king's pawn"),
-        QStringLiteral("1... e5 is the usual answer"), QStringLiteral("COMMENT stays a word"),
-        QStringLiteral("[EndGame] is not the end")});
+    record.EntryFor(0).Comment
+        = CommentOfPieces({QStringLiteral("The king's pawn"), QStringLiteral("1... e5 is the usual answer"),
+            QStringLiteral("COMMENT stays a word"), QStringLiteral("[EndGame] is not the end")});
     ASSERT_GE(record.EntryFor(0).Comment.size(), 150);
     record.EntryFor(21).Comment
         = CommentOfPieces({QStringLiteral("Black prepares"), QStringLiteral("12. cxb5 follows at once")});
@@ -243,8 +245,8 @@ TEST_F(NativeFileTest, EnPassantSquareAndCapturesInEveryStyle)
         EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
     }
 
-    const QStringList lines = Lines({"[Zorbel Game]", "[Board]", "Castling:", "EnPassant: D6", "FiftyMove: 3", "WK e1", "BK e8",
-        "WP e5", "BP d5", "[Moves]", "1.  exd6 E.P. Kf7", "[EndGame]"});
+    const QStringList lines = Lines({"[Zorbel Game]", "[Board]", "Castling:", "EnPassant: D6", "FiftyMove: 3",
+        "WK e1", "BK e8", "WP e5", "BP d5", "[Moves]", "1.  exd6 E.P. Kf7", "[EndGame]"});
     const TNativeGame game = Load(lines);
     EXPECT_EQ(game.state.EnPassant, (SquarePair {4, 6}));
     EXPECT_EQ(game.state.HalfMoves, 3);
@@ -316,7 +318,8 @@ TEST_F(NativeFileTest, HeaderValuesAreReadForgivingly)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
-        const TNativeGame game = ReadNativeGame({QStringLiteral("[Zorbel Game]"), QString::fromLatin1(c.line)});
+        const TNativeGame game
+            = ReadNativeGame({QStringLiteral("[Zorbel Game]"), QString::fromLatin1(c.line)});
         EXPECT_DOUBLE_EQ(game.whiteDays, c.whiteDays);
         EXPECT_EQ(game.playKind, c.playKind);
     }
@@ -344,8 +347,9 @@ TEST_F(NativeFileTest, SettingsBlockTravelsWithTheGame)
 
 TEST_F(NativeFileTest, BadBoardLinesAreReportedAndTheRestIsKept)
 {
-    const QStringList lines = Lines({"[Zorbel Game]", "White: Ann", "[Board]", "Castling:", "FirstMove: many", "WK e1", "WX e2",
-        "WK i9", "Nonsense here", "", "BK E8", "bq d8", "[Moves]", "COMMENT WK e3", "1. Kf2", "[EndGame]"});
+    const QStringList lines = Lines(
+        {"[Zorbel Game]", "White: Ann", "[Board]", "Castling:", "FirstMove: many", "WK e1", "WX e2", "WK i9",
+            "Nonsense here", "", "BK E8", "bq d8", "[Moves]", "COMMENT WK e3", "1. Kf2", "[EndGame]"});
     const TNativeGame game = Load(lines);
     EXPECT_EQ(game.badLines, 4);
     EXPECT_EQ(Shown(1006), 4);
@@ -397,7 +401,8 @@ TEST_F(NativeFileTest, OlderHeaderLinesReadTheSame)
 
 TEST_F(NativeFileTest, AMoveThatCannotBeEnteredEndsTheReading)
 {
-    const QStringList lines = Lines({"[Zorbel Game]", "[Moves]", "1.  e4  e5", "2.  Nf3  Ke3", "3.  Bc4", "[EndGame]"});
+    const QStringList lines
+        = Lines({"[Zorbel Game]", "[Moves]", "1.  e4  e5", "2.  Nf3  Ke3", "3.  Bc4", "[EndGame]"});
     Load(lines);
     EXPECT_TRUE(fed.stoppedEarly);
     EXPECT_EQ(fed.plies, 3);
@@ -422,7 +427,8 @@ TEST_F(NativeFileTest, DemonstrationPausesAfterEachMove)
         TPausingHost host;
         TRecordCommands commands;
     };
-    const QStringList lines = Lines({"[Zorbel Game]", "[DEMO]", "[Moves]", "1. e4 e5", "2. Nf3 Nc6", "[EndGame]"});
+    const QStringList lines
+        = Lines({"[Zorbel Game]", "[DEMO]", "[Moves]", "1. e4 e5", "2. Nf3 Nc6", "[EndGame]"});
     for (const int stopAfter : {1000, 3}) {
         SCOPED_TRACE(stopAfter);
         StartAt(StartFen);

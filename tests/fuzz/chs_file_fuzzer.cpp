@@ -14,8 +14,8 @@ using fuzzing::Check;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     fuzzing::AnswerMessagesAtOnce();
-    const QStringList lines
-        = SplitTextLines(QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const QStringList lines = SplitTextLines(
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     const TChsPosition position = ReadChsPosition(lines);
     Check(position.badLines <= lines.size() && position.badLines == fuzzing::ShownMessages());
     for (int file = 1; file <= 8; ++file) {

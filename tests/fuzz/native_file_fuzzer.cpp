@@ -57,7 +57,8 @@ TStart StartOf(const TNativeGame& game)
 TFeedResult Load(TFuzzHost& host, const TStart& start, const QStringList& lines)
 {
     host.commands.RestartGame(start.startPly);
-    host.record.StartFromPosition(start.fromBoard ? &start.board : nullptr, start.fromBoard ? &start.state : nullptr);
+    host.record.StartFromPosition(
+        start.fromBoard ? &start.board : nullptr, start.fromBoard ? &start.state : nullptr);
     host.mode = TGameMode::Loading;
     const TFeedResult fed = FeedNativeMoves(lines, host.commands, host);
     host.commands.StoreComment(true);
@@ -94,8 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::AnswerMessagesAtOnce();
     // Settings carried by one input must not change how the next is read.
     ResetOptions(Options);
-    const QStringList lines
-        = SplitTextLines(QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const QStringList lines = SplitTextLines(
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     const TNativeGame game = ReadNativeGame(lines);
     CheckFirstPass(game, lines);
 
