@@ -20,7 +20,9 @@ public:
         , host(host)
     { }
 
-    // One line of the moves section; false when a move was not taken.
+    // One line of the moves section; false when a move was not taken. An
+    // indented line that continues a comment is text whatever its first word
+    // is: the number of the move due, or the word COMMENT.
     bool ReadLine(const QString& text, bool continuation)
     {
         const TLineWords words = SplitFirstWord(text.trimmed());
