@@ -2,6 +2,7 @@
 #include "files/pgn_game_list.h"
 #include "files/pgn_loader.h"
 #include "files/pgn_writer.h"
+#include "files/quiet_record_host.h"
 #include "files/text_store.h"
 #include "record/ply_text.h"
 #include "record/position_writer.h"
@@ -17,30 +18,32 @@ QStringList PgnLines(const char* text)
     return QString::fromUtf8(text).split(u'\n');
 }
 
+// The game as read: "{before the game} e4 {after e4} e5 ...".
+std::string GameText(const TGameRecord& record)
+{
+    QStringList out;
+    if (!record.PreGameComment.isEmpty()) {
+        out << u'{' + record.PreGameComment + u'}';
+    }
+    for (int ply = record.StartPly; ply < record.EndPly; ++ply) {
+        out << PlyText(record, 0, ply);
+        if (!record.CommentAt(ply).isEmpty()) {
+            out << u'{' + record.CommentAt(ply) + u'}';
+        }
+    }
+    return out.join(u' ').toStdString();
+}
+
 class PgnLoaderTest : public RecordTest {
 protected:
-    TFeedResult Load(const QStringList& lines, int index = 0, TGameMode mode = TGameMode::Loading)
+    TFeedResult Load(const QStringList& lines, int index = 0)
     {
         list = ListPgnGames(lines);
-        return LoadPgnGameInto(lines, list, index, commands, host, tags, mode);
+        return LoadPgnGameInto(lines, list, index, commands, host, tags);
     }
     TFeedResult Load(const char* pgn, int index = 0) { return Load(PgnLines(pgn), index); }
 
-    // The game as read: "{before the game} e4 {after e4} e5 ...".
-    std::string Game() const
-    {
-        QStringList out;
-        if (!record.PreGameComment.isEmpty()) {
-            out << u'{' + record.PreGameComment + u'}';
-        }
-        for (int ply = record.StartPly; ply < record.EndPly; ++ply) {
-            out << PlyText(record, 0, ply);
-            if (!record.CommentAt(ply).isEmpty()) {
-                out << u'{' + record.CommentAt(ply) + u'}';
-            }
-        }
-        return out.join(u' ').toStdString();
-    }
+    std::string Game() const { return GameText(record); }
 
     TPgnGameList list;
     TPgnGameTags tags;
@@ -316,6 +319,20 @@ TEST_F(PgnLoaderTest, ADemonstrationPausesShowsCommentsAndEndsWhenTheProgramClos
     EXPECT_FALSE(result.stoppedEarly);
     EXPECT_EQ(closing.record.EndPly, 2);
     EXPECT_EQ(closing.record.CommentAt(0), QStringLiteral("centre"));
+}
+
+// The host the benchmark and the fuzzer load through records the moves
+// the same way.
+TEST_F(PgnLoaderTest, AQuietHostLoadsAsTheWindowDoes)
+{
+    const QStringList lines
+        = PgnLines("[Event \"E\"]\n{Start} 1. e4 {centre} e5 2. Nf3 Nc6 3. Bb5 a6 1/2-1/2");
+    TQuietRecordHost quiet;
+    const TPgnGameList games = ListPgnGames(lines);
+    const TFeedResult result = LoadPgnGameInto(lines, games, 0, quiet.commands, quiet, tags);
+    EXPECT_EQ(result.plies, 7);
+    EXPECT_EQ(GameText(quiet.record), "{Start} e4 {centre} e5 Nf3 Nc6 Bb5 a6 1/2-1/2");
+    EXPECT_TRUE(quiet.GameOver());
 }
 
 } // namespace
