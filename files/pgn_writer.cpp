@@ -14,13 +14,30 @@ QString CommentText(const TGameRecord& record, int ply)
     return record.CommentAt(ply).trimmed();
 }
 
+// A PGN comment cannot hold its own closing brace, and a line break inside
+// it would let a line of the comment pass for a tag or an escape line when
+// the file is read. Braces become parentheses and the lines of the comment
+// are joined with blanks.
+QString BraceSafe(const QString& comment)
+{
+    QStringList lines = SplitTextLines(comment);
+    for (QString& line : lines) {
+        line = line.trimmed();
+    }
+    lines.removeAll(QString());
+    QString text = lines.join(u' ');
+    text.replace(u'{', u'(');
+    text.replace(u'}', u')');
+    return text;
+}
+
 // "{text}" as one word when it fits the room left on the line; otherwise cut
 // at blanks into words that fill the lines, "{" on the first and "}" on the
 // last. The first piece is cut two short of the room so that its closing
 // brace still fits when it turns out to be the only piece.
 void WriteBracedComment(TTextStore& store, QString text)
 {
-    text = text.trimmed();
+    text = BraceSafe(text);
     const int room = store.StoreRoom();
     if (text.size() <= room - 2) {
         store.StoreWriteWord(u'{' + text + u'}');

@@ -331,6 +331,11 @@ bool TRecordCommands::TurnIsPly(const QString& word) const
     return word == number + (ply % 2 == 0 ? QStringLiteral(".") : QStringLiteral("..."));
 }
 
+bool TRecordCommands::TakesResult(const QString& word) const
+{
+    return IsResignation(word, record.CurrentPly) || IsDrawAgreement(word);
+}
+
 bool TRecordCommands::StartFromPosition(const TPositionText& position)
 {
     if (const int problem

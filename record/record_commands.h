@@ -65,6 +65,9 @@ public:
     // Whether the word is the number of the move due next ("12", "12." for
     // White, "12", "12..." for Black).
     bool TurnIsPly(const QString& word) const;
+    // Whether EnterMove would record the result word now: "1-0" or "0-1"
+    // as the resignation of the side to move, or "1/2-1/2" as a draw.
+    bool TakesResult(const QString& word) const;
 
     // Starts a new game from a FEN (the standard position when the text is
     // empty), or from an EPD line whose extras go to the caller. A position

@@ -195,6 +195,19 @@ TEST_F(PgnWriterTest, LongCommentsAreCutAtBlanksToFitTheLines)
     ExpectFlowed(lines);
 }
 
+// A "}" would end the comment early and a line break could start a line
+// that reads as a tag; either would lose the moves after it.
+TEST_F(PgnWriterTest, CommentsKeepTheirBracesAndLineBreaksFromBreakingTheFile)
+{
+    Play("e4 e5");
+    record.PreGameComment = QStringLiteral("Line one\n\n[Event \"x\"]\r\n%escape");
+    record.EntryFor(0).Comment = QStringLiteral("see {diagram} }");
+    const QStringList lines = Written(TInfoRec {});
+    const QStringList expected = {QStringLiteral("{Line one [Event \"x\"] %escape}"),
+        QStringLiteral("1. e4 {see (diagram) )} 1... e5 *")};
+    EXPECT_EQ(lines.mid(8, lines.size() - 9), expected);
+}
+
 TEST_F(PgnWriterTest, OnlyPliesOfTheRecordTakeMoveNumbers)
 {
     Play("e4 e5");
