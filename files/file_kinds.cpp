@@ -117,7 +117,8 @@ TFileType FileTypeOf(const QString& fileName)
 
 bool IsPictureFile(TFileType type)
 {
-    return type == TFileType::Bmp || type == TFileType::Gif || type == TFileType::Jpeg || type == TFileType::Png;
+    return type == TFileType::Bmp || type == TFileType::Gif || type == TFileType::Jpeg
+        || type == TFileType::Png;
 }
 
 std::optional<QByteArray> ReadFileHead(const QString& fileName)
@@ -137,8 +138,10 @@ QByteArray ClipboardHead(const QString& text)
 TLoadKind RecogniseGame(QByteArrayView head, TFileType fileType, bool fromClipboard)
 {
     const QByteArrayView text = WithoutLeadingPadding(head);
-    const auto exact = [text](const char* signature) { return BeginsWith(text, signature, Qt::CaseSensitive); };
-    const auto anyCase = [text](const char* signature) { return BeginsWith(text, signature, Qt::CaseInsensitive); };
+    const auto exact
+        = [text](const char* signature) { return BeginsWith(text, signature, Qt::CaseSensitive); };
+    const auto anyCase
+        = [text](const char* signature) { return BeginsWith(text, signature, Qt::CaseInsensitive); };
     const bool fromFile = !fromClipboard;
 
     // Settings name the file that becomes the settings file, so pasted

@@ -10,7 +10,19 @@
 // What a file is by its extension, what a game text is by its first
 // characters, and the filters the open and save dialogs offer.
 
-enum class TFileType { Bmp = 0, Epd = 1, Fen = 2, Gif = 3, Html = 4, Ini = 5, Jpeg = 6, Native = 7, Pgn = 8, Png = 9, Other = 10 };
+enum class TFileType {
+    Bmp = 0,
+    Epd = 1,
+    Fen = 2,
+    Gif = 3,
+    Html = 4,
+    Ini = 5,
+    Jpeg = 6,
+    Native = 7,
+    Pgn = 8,
+    Png = 9,
+    Other = 10
+};
 
 // By the extension of the file name, case ignored; Other for an unknown
 // extension or none.

@@ -13,8 +13,8 @@ namespace {
 
 QString mailProgram = QStringLiteral("xdg-email");
 
-const QString cutNote = QStringLiteral(
-    "\r\n{The game is too long for an e-mail and is cut off here. Save it as a file and send that instead.}\r\n");
+const QString cutNote = QStringLiteral("\r\n{The game is too long for an e-mail and is cut off here. Save it "
+                                       "as a file and send that instead.}\r\n");
 
 QString Encoded(const QString& text, const QByteArray& keep = {})
 {
@@ -79,8 +79,8 @@ TMailMessage GameMailMessage(const TInfoRec& info, bool whiteReceives, const QSt
 
 QString MailLink(const TMailMessage& message)
 {
-    const QString head = QStringLiteral("mailto:") + Encoded(Recipient(message), "@") + QStringLiteral("?subject=")
-        + Encoded(message.subject) + QStringLiteral("&body=");
+    const QString head = QStringLiteral("mailto:") + Encoded(Recipient(message), "@")
+        + QStringLiteral("?subject=") + Encoded(message.subject) + QStringLiteral("&body=");
     return head + EncodedBodyWithin(message.body, MailLinkLimit - head.size());
 }
 
@@ -98,14 +98,15 @@ bool SendMail(const TMailMessage& message, QString* error)
         return false;
     };
     const QString path = mailProgram.contains(u'/') ? QFileInfo(mailProgram).absoluteFilePath()
-                                                     : QStandardPaths::findExecutable(mailProgram);
+                                                    : QStandardPaths::findExecutable(mailProgram);
     if (path.isEmpty() || !QFileInfo(path).isExecutable()) {
         return fail(QStringLiteral("The game cannot be sent: the program %1, which hands messages to the "
                                    "mail program, is not installed (it comes with the package xdg-utils).")
                         .arg(mailProgram));
     }
     if (!QProcess::startDetached(path, MailArguments(message))) {
-        return fail(QStringLiteral("The game cannot be sent: the program %1 could not be started.").arg(path));
+        return fail(
+            QStringLiteral("The game cannot be sent: the program %1 could not be started.").arg(path));
     }
     return true;
 }

@@ -32,7 +32,8 @@ TReadLink ReadLink(const QString& link)
 
 TEST(MailSender, LinkCarriesRecipientSubjectAndBodyIntact)
 {
-    const QString body = QStringLiteral("[Event \"Cup & Plate?\"]\r\n[White \"Müller\"]\r\n\r\n1. e4 e5 {50% =} *\r\n");
+    const QString body
+        = QStringLiteral("[Event \"Cup & Plate?\"]\r\n[White \"Müller\"]\r\n\r\n1. e4 e5 {50% =} *\r\n");
     const struct {
         TMailMessage message;
         const char* to;
