@@ -1,0 +1,111 @@
+#include "dialogs/select_game_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_help.h"
+#include "dialogs/form_translation.h"
+
+#include <utility>
+
+namespace {
+
+TGameChooser gameChooser;
+
+QPushButton* AddButton(
+    QDialogButtonBox* box, const char* name, const QString& caption, QDialogButtonBox::ButtonRole role)
+{
+    QPushButton* button = box->addButton(caption, role);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+} // namespace
+
+TSelectDlg::TSelectDlg(QWidget* parent)
+    : QDialog(parent)
+    , model(new QStringListModel(this))
+    , list(new QListView(this))
+    , keepLibrary(new QCheckBox(tr("&Keep library in memory"), this))
+{
+    setObjectName(QStringLiteral("SelectDlg"));
+    setWindowTitle(tr("Select Game"));
+    auto* layout = new QVBoxLayout(this);
+    auto* heading
+        = new QLabel(tr("This file is a library of games. Select the game you wish to open:"), this);
+    heading->setObjectName(QStringLiteral("HeadingLabel"));
+    heading->setWordWrap(true);
+    heading->setBuddy(list);
+    layout->addWidget(heading);
+
+    list->setObjectName(QStringLiteral("GameList"));
+    list->setModel(model);
+    list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setMinimumSize(480, 260);
+    connect(list, &QListView::doubleClicked, this, &QDialog::accept);
+    layout->addWidget(list);
+
+    keepLibrary->setObjectName(QStringLiteral("KeepLibraryBox"));
+    layout->addWidget(keepLibrary);
+
+    auto* buttons = new QDialogButtonBox(this);
+    AddButton(buttons, "OKBtn", tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    AddButton(buttons, "CancelBtn", tr("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* help = AddButton(buttons, "HelpBtn", tr("&Help"), QDialogButtonBox::HelpRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(HelpContext); });
+    layout->addWidget(buttons);
+    list->setFocus();
+    TranslateForm(this);
+}
+
+void TSelectDlg::SetEntries(const QStringList& entries)
+{
+    model->setStringList(entries);
+    if (!entries.isEmpty()) {
+        list->setCurrentIndex(model->index(0));
+    }
+}
+
+int TSelectDlg::SelectedIndex() const
+{
+    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.front().row();
+}
+
+void TSelectDlg::SetKeepLibrary(bool keep)
+{
+    keepLibrary->setChecked(keep);
+}
+
+bool TSelectDlg::KeepLibrary() const
+{
+    return keepLibrary->isChecked();
+}
+
+int ChooseGame(QWidget* parent, const QStringList& entries, bool& keepLibrary)
+{
+    if (gameChooser) {
+        return gameChooser(entries, keepLibrary);
+    }
+    TSelectDlg dialog(parent);
+    QObject::connect(&dialog, &TSelectDlg::helpRequested, &ShowDialogHelp);
+    dialog.SetEntries(entries);
+    dialog.SetKeepLibrary(keepLibrary);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    keepLibrary = dialog.KeepLibrary();
+    return chosen ? dialog.SelectedIndex() : -1;
+}
+
+void SetGameChooser(TGameChooser chooser)
+{
+    gameChooser = std::move(chooser);
+}
