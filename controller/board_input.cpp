@@ -9,6 +9,7 @@
 #include "controller/setup_rules.h"
 #include "dialogs/promotion_dialog.h"
 #include "engine/engine_interface.h"
+#include "settings/letters.h"
 #include "settings/options.h"
 #include "view/move_list.h"
 #include "view/status_panel.h"
@@ -340,7 +341,39 @@ void TChessForm::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const bool typed = (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
+    if (typed && event->text().size() == 1 && TypeOntoBoard(event->text().front())) {
+        event->accept();
+        return;
+    }
     QMainWindow::keyPressEvent(event);
+}
+
+// A square, a piece letter or the castling O typed on the board starts a
+// move (or, in set-up, a position) with that character: in the typed-move
+// line when it is shown, in the one-line dialog otherwise.
+bool TChessForm::TypeOntoBoard(QChar typed)
+{
+    const QChar upper = typed.toUpper();
+    const bool startsMove = (typed >= u'1' && typed <= u'8') || (upper >= u'A' && upper <= u'H') || upper == u'K'
+        || upper == u'O' || PieceKindFromLetter(typed) != 0;
+    if (!startsMove || TextBoxHasFocus() || busyDepth > 0) {
+        return false;
+    }
+    if (gameMode == TGameMode::BoardSetup) {
+        EnterPositionDialog(typed);
+        return true;
+    }
+    if (!CommandAllowed(TCommand::MoveEnterMove)) {
+        return false;
+    }
+    if (moveEntry->isVisibleTo(this)) {
+        moveEntry->setText(typed);
+        moveEntry->setFocus(Qt::ShortcutFocusReason);
+    } else {
+        EnterMoveDialog(typed);
+    }
+    return true;
 }
 
 // Esc is Stop Thinking's shortcut, but it must also release a chosen piece

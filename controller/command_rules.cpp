@@ -80,6 +80,11 @@ bool Rotated(const TCommandSituation& s)
     return s.boardRotated;
 }
 
+bool HasGameName(const TCommandSituation& s)
+{
+    return s.hasGameName;
+}
+
 bool Frozen(const TCommandSituation& s)
 {
     return s.frozen;
@@ -105,11 +110,20 @@ struct TCommandRule {
 // One row per command, in the order of TCommand.
 constexpr TCommandRule Rules[] = {
     {TCommand::FileNew, "FileNew", Always, Never},
+    {TCommand::FileOpen, "FileOpen", Always, Never},
+    {TCommand::FileReopen, "FileReopen", HasGameName, Never},
+    {TCommand::FileSave, "FileSave", Always, Never},
+    {TCommand::FileSaveAs, "FileSaveAs", Always, Never},
     {TCommand::FileExit, "FileExit", Always, Never},
     {TCommand::PlayBoardSetup, "BoardSetup", SetupReachable, InSetup},
     {TCommand::PlayClearBoard, "ClearBoard", Always, Never},
     {TCommand::PlayBoardSettings, "BoardSettings", BoardSettingsOpen, Never},
     {TCommand::PlayRotateBoard, "RotateBoard", Always, Rotated},
+    {TCommand::PlayEnterPosition, "EnterPosition", Always, Never},
+    {TCommand::PlayCopyGame, "CopyGame", Always, Never},
+    {TCommand::PlayPasteGame, "PasteGame", Always, Never},
+    {TCommand::PlayEmailGame, "EmailGame", Always, Never},
+    {TCommand::PlayGameInfo, "GameInfo", Always, Never},
     {TCommand::PlayAutoplay, "PlayAuto", PlayMayChange, PlayingAs<TPlayKind::AutoPlay>},
     {TCommand::PlayWhite, "PlayWhite", PlayMayChange, PlayingAs<TPlayKind::UserWhite>},
     {TCommand::PlayBlack, "PlayBlack", PlayMayChange, PlayingAs<TPlayKind::UserBlack>},
@@ -123,6 +137,7 @@ constexpr TCommandRule Rules[] = {
     {TCommand::MoveStopThinking, "StopThinking", StopThinkingArmed, Never},
     {TCommand::MoveResign, "Resign", UsersMove, Never},
     {TCommand::MoveOfferDraw, "OfferDraw", UsersMove, Never},
+    {TCommand::MoveComment, "Comment", Always, Never},
 };
 
 static_assert(std::size(Rules) == CommandCount);

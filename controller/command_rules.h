@@ -10,11 +10,20 @@
 
 enum class TCommand : std::uint8_t {
     FileNew,
+    FileOpen,
+    FileReopen,
+    FileSave,
+    FileSaveAs,
     FileExit,
     PlayBoardSetup,
     PlayClearBoard,
     PlayBoardSettings,
     PlayRotateBoard,
+    PlayEnterPosition,
+    PlayCopyGame,
+    PlayPasteGame,
+    PlayEmailGame,
+    PlayGameInfo,
     PlayAutoplay,
     PlayWhite,
     PlayBlack,
@@ -30,9 +39,10 @@ enum class TCommand : std::uint8_t {
     MoveStopThinking,
     MoveResign,
     MoveOfferDraw,
+    MoveComment,
 };
 
-inline constexpr int CommandCount = static_cast<int>(TCommand::MoveOfferDraw) + 1;
+inline constexpr int CommandCount = static_cast<int>(TCommand::MoveComment) + 1;
 
 // The state of the game the rules look at.
 struct TCommandSituation {
@@ -54,6 +64,8 @@ struct TCommandSituation {
     // A move has been recorded since the game began.
     bool movesRecorded = false;
     bool boardRotated = false;
+    // The game was loaded from or saved to a file.
+    bool hasGameName = false;
 };
 
 struct TCommandState {

@@ -35,7 +35,16 @@ void TChessForm::ExecuteCommand(TCommand command)
     // The typed-move line has no action of its own: it takes its text.
     static constexpr Runner runners[] = {
         {TCommand::FileNew, &TChessForm::FileNewExecute},
+        {TCommand::FileOpen, &TChessForm::FileOpenExecute},
+        {TCommand::FileReopen, &TChessForm::FileReopenExecute},
+        {TCommand::FileSave, &TChessForm::FileSaveExecute},
+        {TCommand::FileSaveAs, &TChessForm::FileSaveAsExecute},
         {TCommand::FileExit, &TChessForm::ExitExecute},
+        {TCommand::PlayEnterPosition, &TChessForm::EnterPositionExecute},
+        {TCommand::PlayCopyGame, &TChessForm::CopyGameExecute},
+        {TCommand::PlayPasteGame, &TChessForm::PasteGameExecute},
+        {TCommand::PlayEmailGame, &TChessForm::EmailGameExecute},
+        {TCommand::PlayGameInfo, &TChessForm::GameInfoExecute},
         {TCommand::PlayBoardSetup, &TChessForm::BoardSetupExecute},
         {TCommand::PlayClearBoard, &TChessForm::ClearBoardExecute},
         {TCommand::PlayBoardSettings, &TChessForm::BoardSettingsExecute},
@@ -52,6 +61,7 @@ void TChessForm::ExecuteCommand(TCommand command)
         {TCommand::MoveStopThinking, &TChessForm::StopThinkingExecute},
         {TCommand::MoveResign, &TChessForm::ResignExecute},
         {TCommand::MoveOfferDraw, &TChessForm::OfferDrawExecute},
+        {TCommand::MoveComment, &TChessForm::CommentExecute},
     };
     for (const Runner& runner : runners) {
         if (runner.command == command) {
@@ -77,6 +87,7 @@ TCommandSituation TChessForm::CommandSituation() const
     situation.movesRecorded = record.EndPly > record.StartPly;
     situation.computerSearching = gameMode == TGameMode::Playing && GetEngineState() == StateThinking;
     situation.boardRotated = Options.BoardRotated;
+    situation.hasGameName = !gameName.isEmpty();
     return situation;
 }
 
@@ -91,9 +102,11 @@ void TChessForm::FileNewExecute()
         return;
     }
     StopThinking();
+    CancelClickMove(true);
     RestartGame(0);
     InitGame();
     RefreshBoard();
+    SetGameName({});
 }
 
 void TChessForm::PlayAutoExecute()
@@ -217,8 +230,14 @@ void TChessForm::FreezeGameExecute()
 // The move entry line is one key away wherever the focus is.
 void TChessForm::EnterMoveExecute()
 {
-    if (CommandAllowed(TCommand::MoveEnterMove) && moveEntry->isVisibleTo(this)) {
+    if (!CommandAllowed(TCommand::MoveEnterMove)) {
+        return;
+    }
+    // The typed-move line stands in for the dialog while it is shown.
+    if (moveEntry->isVisibleTo(this)) {
         moveEntry->setFocus(Qt::ShortcutFocusReason);
+    } else {
+        EnterMoveDialog({});
     }
 }
 

@@ -47,6 +47,7 @@ void TChessForm::closeEvent(QCloseEvent* event)
         placement.Top = y();
         placement.State = isMaximized() ? 2 : (isMinimized() ? 1 : 0);
         placement.Directory = QDir::currentPath();
+        placement.GameExt = gameFileExt;
         WriteWindowSettings(placement);
     }
     event->accept();

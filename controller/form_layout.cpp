@@ -113,6 +113,7 @@ void TChessForm::BuildStatusPanel(QWidget* parent)
             moveEntry->clear();
         }
     });
+    statusPanel->CommentMemo()->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, &TChessForm::ActiveControlChange);
 }
 

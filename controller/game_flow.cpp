@@ -1,14 +1,18 @@
 #include <QAction>
+#include <QApplication>
+#include <QDateTime>
 #include <QLabel>
 
 #include "controller/main_form.h"
 #include "controller/move_image.h"
 #include "engine/engine_interface.h"
+#include "files/game_info.h"
 #include "record/ply_text.h"
 #include "record/position_check.h"
 #include "settings/message_box.h"
 #include "settings/message_catalog.h"
 #include "settings/options.h"
+#include "settings/settings_file.h"
 #include "view/controls/clock_face.h"
 
 using namespace engine;
@@ -93,6 +97,24 @@ void TChessForm::GameRestarted()
     lastReportedStatus = lastReportedSide = -1;
     gameOver = false;
     ShowMessageLine();
+    ClearGameInfo(GameInfo);
+    RefreshPlayerLabels();
+    // A game that brought its own settings gives way to a new one: the
+    // user may go back to their own.
+    OfferRestoreSettings(true, [this] { EffectOptions(); });
+}
+
+// A game started from a typed or loaded position: the board, the turn and
+// the clocks start again from it.
+void TChessForm::PositionEntered()
+{
+    record.Winner = 0;
+    clockPress = TClockPress::AwaitingPress;
+    SetStrength();
+    SetFormCaption();
+    RefreshBoard();
+    UpdateTurnStatus();
+    RefreshCommands();
 }
 
 void TChessForm::StartupGame()
@@ -127,6 +149,8 @@ void TChessForm::ActivateGame()
     }
     SetGameMode(TGameMode::Playing);
     SetStrength();
+    InitGameInfo(GameInfo, playKind, QApplication::applicationDisplayName(), QDateTime::currentDateTime());
+    RefreshPlayerLabels();
 }
 
 void TChessForm::SetGameMode(TGameMode mode)

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QWindow>
 
 #include "controller/main_form.h"
@@ -8,6 +9,7 @@
 #include "settings/message_box.h"
 #include "settings/message_catalog.h"
 #include "settings/options.h"
+#include "view/status_panel.h"
 
 namespace {
 
@@ -138,6 +140,10 @@ bool TChessForm::eventFilter(QObject* watched, QEvent* event)
         default:
             break;
         }
+    }
+    if (watched == statusPanel->CommentMemo() && event->type() == QEvent::KeyPress
+        && TypeIntoComment(*static_cast<QKeyEvent*>(event))) {
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

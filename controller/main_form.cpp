@@ -7,11 +7,15 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <QClipboard>
+
 #include "controller/preview_host.h"
 #include "engine/engine_interface.h"
+#include "files/text_store.h"
 #include "settings/message_box.h"
 #include "settings/message_catalog.h"
 #include "settings/options.h"
+#include "settings/recent_files.h"
 #include "settings/window_settings.h"
 #include "support/busy_delay.h"
 #include "support/error_log.h"
@@ -59,6 +63,10 @@ void TChessForm::FormCreate()
     connect(&finishTimer, &QTimer::timeout, this, &TChessForm::FinishTimerTimer);
 
     BuildWindow();
+    // The game files reach the clipboard through the text store.
+    TextStore.setClipboardSource([] { return QApplication::clipboard()->text(); });
+    TextStore.setClipboardSink([](const QString& text) { QApplication::clipboard()->setText(text); });
+    setAcceptDrops(appMode != TAppMode::SaverRun && appMode != TAppMode::SaverPreview);
     // Reading settings clears BoardRotated; the board turns back with it.
     setRotateBoardHook([this] { RotateBoard(); });
     ApplySwitchesToOptions();
@@ -90,6 +98,9 @@ void TChessForm::FormCreate()
         }
     } else {
         SetFinishTime(switches.RunMinutes.value_or(0));
+    }
+    if (appMode == TAppMode::Normal) {
+        gameFileExt = ReadWindowSettings(false).GameExt;
     }
     SetStrength();
 
@@ -160,7 +171,6 @@ void TChessForm::BuildMenus()
         QKeySequence key;
     };
     const Entry game[] = {
-        {TCommand::FileNew, "&New Game", QKeySequence::New},
         {TCommand::PlayWhite, "Play &White", {}},
         {TCommand::PlayBlack, "Play &Black", {}},
         {TCommand::PlayAutoplay, "&Auto Play", {}},
@@ -171,9 +181,15 @@ void TChessForm::BuildMenus()
         {TCommand::MoveStopThinking, "&Stop Thinking", Qt::Key_Escape},
         {TCommand::MoveResign, "&Resign", {}},
         {TCommand::MoveOfferDraw, "Offer &Draw", {}},
+        {TCommand::MoveComment, "Comm&ent", Qt::ALT | Qt::Key_E},
         {TCommand::PlayFreezeGame, "&Freeze Game", Qt::Key_Pause},
-        {TCommand::FileExit, "E&xit", QKeySequence::Quit},
+        {TCommand::PlayEnterPosition, "Enter &Position...", Qt::SHIFT | Qt::Key_Return},
+        {TCommand::PlayCopyGame, "&Copy Game", Qt::CTRL | Qt::Key_C},
+        {TCommand::PlayPasteGame, "&Paste Game", Qt::CTRL | Qt::Key_V},
+        {TCommand::PlayEmailGame, "E&mail...", {}},
+        {TCommand::PlayGameInfo, "Game &Info...", Qt::ALT | Qt::Key_G},
     };
+    BuildFileMenu();
     QMenu* menu = menuBar()->addMenu(tr("&Game"));
     menu->setObjectName(QStringLiteral("GameMenu"));
     for (const Entry& entry : game) {
@@ -267,6 +283,9 @@ void TChessForm::FormShow()
             close();
         });
     }
+    if (appMode == TAppMode::ViewGame) {
+        QTimer::singleShot(0, this, &TChessForm::ShowViewerGame);
+    }
 }
 
 void TChessForm::FormActivate()
@@ -288,6 +307,12 @@ void TChessForm::FormActivate()
     }
     if (appMode == TAppMode::SaverRun || appMode == TAppMode::SaverPreview) {
         PlayAutoExecute();
+    }
+    if (appMode == TAppMode::Normal && !activated) {
+        ReadRecentFiles();
+        RebuildRecentFiles();
+        // After this activation is over: a file may ask questions.
+        QTimer::singleShot(0, this, &TChessForm::LoadStartFiles);
     }
     activated = true;
 }

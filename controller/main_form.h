@@ -7,6 +7,7 @@
 #include "controller/command_rules.h"
 #include "controller/switches.h"
 #include "engine/types.h"
+#include "files/pgn_game_list.h"
 #include "record/game_modes.h"
 #include "record/history.h"
 #include "record/record_commands.h"
@@ -19,9 +20,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 
 class QAction;
+class QMenu;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QToolBar;
@@ -73,6 +77,42 @@ public:
     void FreezeGameExecute();
     void EnterMoveExecute();
     void ExitExecute();
+
+    // Game files (game_loading.cpp, game_saving.cpp, file_commands.cpp).
+    void FileOpenExecute();
+    void FileReopenExecute();
+    void FileSaveExecute();
+    void FileSaveAsExecute();
+    void EnterPositionExecute();
+    void CopyGameExecute();
+    void PasteGameExecute();
+    void EmailGameExecute();
+    void GameInfoExecute();
+    // Shows the comment box and gives it the keyboard.
+    void CommentExecute();
+    // Recognises a game file, or the clipboard's text when the name is
+    // empty, and loads it when the current game may be given up.
+    void LoadGame(const QString& fileName);
+    // Saves by the file name's extension.
+    void SaveGame(const QString& fileName);
+    // A target is a file, "" for the clipboard or "@" for e-mail.
+    void SavePGN(const QString& target);
+    void SaveZorbel3(const QString& fileName);
+    void SavePositionLine(const QString& target, bool epd);
+    // The file the game was last loaded from or saved to, and its
+    // extension upper-cased with its dot.
+    QString GameName() const { return gameName; }
+    QString GameFileExt() const { return gameFileExt; }
+    void SetGameName(const QString& name);
+    // Starts the game when it is idle and enters the moves of the text.
+    void StartupAndEnterMoves(const QString& text);
+    // The comment box; message 1008 when the panel holding it is hidden.
+    void ShowCommentMemo();
+    void HideCommentMemo();
+    // The file dialogs; tests put a chooser in their place. Empty for Cancel.
+    using TFileChooser = std::function<QString(bool save, const QStringList& filters, int filterIndex,
+        const QString& proposedName)>;
+    void SetFileChooser(TFileChooser chooser) { fileChooser = std::move(chooser); }
 
     // The user's moves: a drop on the board, and typed text ("e2e4", "e7e8q",
     // "Resign", "Draw", "1-0", "1/2-1/2"). False when the move was not made.
@@ -242,6 +282,7 @@ public:
     void RepaintMoveList() override;
     void ShowCommentBox() override;
     void GameRestarted() override;
+    void PositionEntered() override;
     void MoveDelayPause() override;
     bool Terminating() const override { return closing; }
 
@@ -253,6 +294,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     friend class TBusy;
@@ -311,6 +354,31 @@ private:
     void RestartScreenSaverGame();
     void Pause(int milliseconds);
 
+    // Game files (game_loading.cpp, game_saving.cpp, file_commands.cpp).
+    bool LoadPGN(const QString& source);
+    bool LoadZorbel3(const QString& source);
+    bool LoadZorbel(const QString& fileName, bool formB);
+    bool LoadVortaChess(const QString& fileName);
+    bool LoadPositionLines(const QString& source, bool epd);
+    void LoadSettingsFile(const QString& fileName);
+    // Ends whatever the game was doing and starts an empty record.
+    void PrepareLoad();
+    void SetLoadGameMode();
+    void FinaliseLoad();
+    bool FileReplaceOrNew(const QString& name);
+    bool FileAppendReplaceOrNew(const QString& name);
+    QString ChooseFile(bool save);
+    void BuildFileMenu();
+    void RebuildRecentFiles();
+    void OpenRecentFile(int slot);
+    void LoadStartFiles();
+    void ShowViewerGame();
+    // Opens the one-line move or position dialog preset with the text.
+    void EnterMoveDialog(const QString& preset);
+    bool TypeOntoBoard(QChar typed);
+    bool TypeIntoComment(const QKeyEvent& key);
+    void EnterPositionDialog(const QString& preset);
+
     // The idle loop (idle_loop.cpp).
     void WakeIdle();
     bool EngineDriven() const;
@@ -368,6 +436,13 @@ private:
     std::uint8_t lastEngineStatus = 0xFF;
     // Off while the window is sized from the options.
     bool resizeHandlerOn = false;
+    QString gameName;
+    QString gameFileExt;
+    // The game list keeps the library in memory for the next choice.
+    bool keepLibrary = false;
+    std::optional<TPgnGameList> keptGames;
+    QMenu* fileMenu = nullptr;
+    TFileChooser fileChooser;
 };
 
 // Raises BusyDepth for its lifetime, so commands do not nest inside the

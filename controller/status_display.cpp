@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 
 #include "controller/main_form.h"
 #include "engine/engine_interface.h"
+#include "files/game_info.h"
 #include "record/notation_writer.h"
 #include "record/position_writer.h"
 #include "settings/message_catalog.h"
@@ -120,6 +122,8 @@ void TChessForm::SetFormCaption()
     QString caption = QApplication::applicationDisplayName();
     if (appMode == TAppMode::ViewGame) {
         caption += QStringLiteral(" - ") + FormatMessage(msg::ViewingTitle);
+    } else if (!gameName.isEmpty()) {
+        caption += QStringLiteral(" - ") + QFileInfo(gameName).fileName();
     }
     if (!Options.ShowStatus && !statusDetail.isEmpty()) {
         caption += QStringLiteral(" - ") + statusDetail;
@@ -134,7 +138,7 @@ void TChessForm::SetFormCaption()
 // renames them).
 void TChessForm::RefreshPlayerLabels()
 {
-    board->SetPlayerNames(PlayerLabelText(White, {}), PlayerLabelText(Black, {}));
+    board->SetPlayerNames(PlayerLabelText(White, GameInfo.White), PlayerLabelText(Black, GameInfo.Black));
 }
 
 void TChessForm::FitStatusTexts()

@@ -34,8 +34,9 @@ TCommandSituation With(TCommandSituation s, const std::function<void(TCommandSit
     return s;
 }
 
-// The commands every state allows.
-const Commands AlwaysOn = {FileNew, FileExit, PlayClearBoard, PlayRotateBoard};
+// The commands every state allows (Reopen also needs a game file).
+const Commands AlwaysOn = {FileNew, FileOpen, FileSave, FileSaveAs, FileExit, PlayClearBoard, PlayRotateBoard,
+    PlayEnterPosition, PlayCopyGame, PlayPasteGame, PlayEmailGame, PlayGameInfo, MoveComment};
 
 Commands Plus(Commands commands, std::initializer_list<TCommand> more)
 {
@@ -146,6 +147,9 @@ TEST(CommandRules, EachStateEnablesAndChecksItsCommands)
         {"the board turned round",
             With(Situation(Mode::Stopped, Kind::Unset, 0), [](auto& s) { s.boardRotated = true; }),
             Union({AlwaysOn, PlayKinds, UsersMoves, {PlayBoardSetup, PlayBoardSettings}}), {PlayRotateBoard}},
+        {"a game from a file",
+            With(Situation(Mode::Stopped, Kind::Unset, 0), [](auto& s) { s.hasGameName = true; }),
+            Union({AlwaysOn, PlayKinds, UsersMoves, {PlayBoardSetup, PlayBoardSettings, FileReopen}}), {}},
     };
     for (const Row& row : rows) {
         for (int index = 0; index < CommandCount; ++index) {

@@ -5,6 +5,7 @@
 #include "engine/engine_interface.h"
 #include "engine/random.h"
 #include "engine/timer.h"
+#include "files/game_info.h"
 #include "settings/data_folder.h"
 #include "settings/language_file.h"
 #include "settings/options.h"
@@ -41,6 +42,8 @@ void ControllerTest::SetUp()
     OpenLanguageFile(QStringLiteral(QUARVEL_SOURCE_DIR "/data/English.lng"));
     DataDir = QStringLiteral(QUARVEL_BIN_DIR "/");
     ResetOptions(Options);
+    // The game information is the program's, and outlives each window.
+    ClearGameInfo(GameInfo);
     Options.MoveDelay = 0;
     // A slide is paced by the real clock; the board's own tests watch it.
     Options.MoveSpeed = 1;
