@@ -79,8 +79,20 @@ TMailMessage GameMailMessage(const TInfoRec& info, bool whiteReceives, const QSt
 
 QString MailLink(const TMailMessage& message)
 {
-    const QString head = QStringLiteral("mailto:") + Encoded(Recipient(message), "@")
-        + QStringLiteral("?subject=") + Encoded(message.subject) + QStringLiteral("&body=");
+    // A recipient too long for any link is left for the user to enter in
+    // the compose window: first the name goes, then the address.
+    const QString address = message.address.trimmed();
+    const QString recipients[] = {Recipient(message), address, QString()};
+    const QString fields = QStringLiteral("?subject=") + Encoded(message.subject.left(MailSubjectLimit))
+        + QStringLiteral("&body=");
+    const qsizetype noteSize = Encoded(cutNote).size();
+    QString head;
+    for (const QString& recipient : recipients) {
+        head = QStringLiteral("mailto:") + Encoded(recipient, "@") + fields;
+        if (head.size() + noteSize <= MailLinkLimit) {
+            break;
+        }
+    }
     return head + EncodedBodyWithin(message.body, MailLinkLimit - head.size());
 }
 

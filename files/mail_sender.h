@@ -20,6 +20,8 @@ inline const QString EmailGameSubject = QStringLiteral("Chess Quarvel Email Game
 // The longest mailto: link handed over. One program argument may hold
 // 128 KiB on Linux, and some mail programs pass the link on once more.
 inline constexpr qsizetype MailLinkLimit = 64 * 1024;
+// Characters of the subject that are kept.
+inline constexpr qsizetype MailSubjectLimit = 200;
 
 // The message of a correspondence game: to the side that moves next (its
 // name unless that is "?", its e-mail address), the subject above, the PGN
@@ -30,7 +32,8 @@ TMailMessage GameMailMessage(const TInfoRec& info, bool whiteReceives, const QSt
 // address alone without a name, or nobody without an address), subject and
 // body, all percent-encoded so nothing in them can add fields. A body whose
 // link would exceed MailLinkLimit is cut after its last whole line that
-// fits, and a PGN comment saying so follows.
+// fits, and a PGN comment saying so follows; a recipient that leaves no room
+// for that is left out, for the user to enter in the compose window.
 QString MailLink(const TMailMessage& message);
 
 // The arguments for xdg-email: the link is the one argument after the

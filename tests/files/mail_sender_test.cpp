@@ -86,6 +86,22 @@ TEST(MailSender, LongBodyIsCutAtALineWithANote)
     const QString huge(MailLinkLimit, u'x');
     const QString alone = ReadLink(MailLink(Message("a@b.c", "A", huge))).body;
     EXPECT_TRUE(alone.startsWith(QStringLiteral("\r\n{The game is too long")));
+
+    // A recipient no link can hold: the name goes first, then the address.
+    const QString longText(MailLinkLimit, u'n');
+    const struct {
+        QString address;
+        QString name;
+        QString to;
+    } recipients[] = {
+        {QStringLiteral("a@b.c"), longText, QStringLiteral("a@b.c")},
+        {longText + QStringLiteral("@b.c"), QStringLiteral("A"), QString()},
+    };
+    for (const auto& row : recipients) {
+        const QString link = MailLink({row.address, row.name, longText, body});
+        EXPECT_LE(link.size(), MailLinkLimit);
+        EXPECT_EQ(ReadLink(link).to, row.to);
+    }
 }
 
 TEST(MailSender, GameGoesToTheSideToMove)
