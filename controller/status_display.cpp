@@ -115,23 +115,27 @@ QString ValueText(int value, std::uint64_t nodes)
 
 } // namespace
 
-// The application title, what the window shows, the status when the
-// status panel is hidden, and a star for unsaved changes.
+// What the window shows (the viewer, or the game's file), the status when
+// the status panel is hidden and a star for unsaved changes, then the
+// application title. The title comes last as desktops show it, and so the
+// window system does not add it a second time.
 void TChessForm::SetFormCaption()
 {
-    QString caption = QApplication::applicationDisplayName();
+    QStringList parts;
     if (appMode == TAppMode::ViewGame) {
-        caption += QStringLiteral(" - ") + FormatMessage(msg::ViewingTitle);
+        parts.append(FormatMessage(msg::ViewingTitle));
     } else if (!gameName.isEmpty()) {
-        caption += QStringLiteral(" - ") + QFileInfo(gameName).fileName();
+        parts.append(QFileInfo(gameName).fileName());
     }
     if (!Options.ShowStatus && !statusDetail.isEmpty()) {
-        caption += QStringLiteral(" - ") + statusDetail;
+        parts.append(statusDetail);
     }
+    QString caption = parts.join(QStringLiteral(" - "));
     if (record.Modified) {
-        caption += QStringLiteral(" *");
+        caption += caption.isEmpty() ? QStringLiteral("*") : QStringLiteral(" *");
     }
-    setWindowTitle(caption);
+    const QString title = QApplication::applicationDisplayName();
+    setWindowTitle(caption.isEmpty() ? title : caption + QStringLiteral(" - ") + title);
 }
 
 // A game without player names shows the colours alone (a new language

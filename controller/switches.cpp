@@ -1,5 +1,7 @@
 #include "controller/switches.h"
 
+#include <QFileInfo>
+
 #include "support/text_fields.h"
 
 namespace {
@@ -22,6 +24,13 @@ std::uint64_t HostAfter(const QStringList& arguments, qsizetype index)
     return ok ? id : 0;
 }
 
+// Switches begin with a slash as absolute paths do: a path has a second
+// slash in it, or names something that is there.
+bool IsPath(const QString& argument)
+{
+    return argument.startsWith(u'/') && (argument.indexOf(u'/', 1) > 0 || QFileInfo::exists(argument));
+}
+
 } // namespace
 
 TStartSwitches ReadParamSwitches(const QStringList& arguments)
@@ -29,7 +38,7 @@ TStartSwitches ReadParamSwitches(const QStringList& arguments)
     TStartSwitches result;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString value = arguments.at(i);
-        const QChar letter = SwitchLetter(value);
+        const QChar letter = IsPath(value) ? QChar() : SwitchLetter(value);
         if (letter.isNull()) {
             result.Files.append(arguments.at(i));
             continue;

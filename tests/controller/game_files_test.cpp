@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -307,6 +310,39 @@ TEST_F(GameFiles, FilesOnTheCommandLineOpenAndAMissingOneIsReported)
     ASSERT_TRUE(EventsUntil([&] { return form->Record().EndPly == 2; }));
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].contains(u"gone.pgn"));
+}
+
+TEST_F(GameFiles, TypingOnTheBoardStartsAMoveOrInSetUpAPosition)
+{
+    auto form = MakeForm();
+    form->show();
+    QTest::keyClick(form->Board(), Qt::Key_E, Qt::NoModifier);
+    EXPECT_EQ(form->StatusPanel()->MoveEntry()->text(), u"e");
+
+    QString preset;
+    SetTextAsker([&preset](const QString&, const QString&, const QString& text) -> std::optional<QString> {
+        preset = text;
+        return std::nullopt;
+    });
+    form->BoardSetupExecute();
+    QTest::keyClicks(form->Board(), QStringLiteral("K"));
+    EXPECT_EQ(preset, u"K");
+    EXPECT_EQ(form->GameMode(), TGameMode::BoardSetup);
+}
+
+TEST_F(GameFiles, AFileDroppedOnTheWindowOpens)
+{
+    const QString path = Write(QStringLiteral("dropped.pgn"), "[Event \"D\"]\n\n1. e4 e5 2. Nf3 *\n");
+    auto form = MakeForm();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.get(), &drop);
+    EXPECT_EQ(form->Record().EndPly, 3);
+    EXPECT_EQ(form->GameName(), path);
 }
 
 TEST_F(GameFiles, TheViewerShowsTheClipboardGameAtItsPly)

@@ -139,21 +139,19 @@ TEST_F(LifeCycle, AViewerHasNoTimeLimit)
 
 TEST_F(LifeCycle, TheCaptionNamesTheViewerTheHiddenStatusAndUnsavedChanges)
 {
-    const QString title = QApplication::applicationDisplayName();
+    const QString title = QStringLiteral(" - ") + QApplication::applicationDisplayName();
     TStartSwitches viewer;
     viewer.AppMode = TAppMode::ViewGame;
-    EXPECT_EQ(
-        MakeForm(viewer)->windowTitle(), title + QStringLiteral(" - ") + FormatMessage(msg::ViewingTitle));
+    EXPECT_EQ(MakeForm(viewer)->windowTitle(), FormatMessage(msg::ViewingTitle) + title);
 
     Options.ShowStatus = false;
     auto form = MakeForm();
-    EXPECT_EQ(form->windowTitle(), title);
+    EXPECT_EQ(form->windowTitle(), QApplication::applicationDisplayName());
     form->PlayBothExecute();
     ASSERT_TRUE(form->EnterMove(QStringLiteral("e2e4")));
-    EXPECT_EQ(form->windowTitle(), title + QStringLiteral(" *"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("*") + title);
     form->ResignExecute();
-    EXPECT_EQ(
-        form->windowTitle(), title + QStringLiteral(" - ") + form->StatusDetail() + QStringLiteral(" *"));
+    EXPECT_EQ(form->windowTitle(), form->StatusDetail() + QStringLiteral(" *") + title);
 }
 
 TEST_F(LifeCycle, TheSaverConfigurationSaysThereIsNothingToSetAndEnds)

@@ -33,6 +33,9 @@ TEST(Switches, ModesHostsAndFiles)
         {"nothing scanned after C", {"/c", "/a", "x.pgn"}, TAppMode::SaverConfig, 0, {}},
         {"a longer word is a file", {"sa"}, TAppMode::Normal, 0, {"sa"}},
         {"unknown letter ignored", {"/Z9"}, TAppMode::Normal, 0, {}},
+        // Slashes begin switches and absolute paths alike.
+        {"an absolute path is a file", {"/tmp/games/t.pgn", "/Q"}, TAppMode::Normal, 0, {"/tmp/games/t.pgn"}},
+        {"a file at the root is a file", {"/"}, TAppMode::Normal, 0, {"/"}},
     };
     for (const SwitchCase& c : cases) {
         SCOPED_TRACE(c.name);
