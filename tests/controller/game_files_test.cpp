@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "controller_fixture.h"
+#include "engine/engine_interface.h"
 #include "dialogs/enter_text_dialog.h"
 #include "dialogs/game_info_dialog.h"
 #include "dialogs/select_game_dialog.h"
@@ -310,6 +311,63 @@ TEST_F(GameFiles, FilesOnTheCommandLineOpenAndAMissingOneIsReported)
     ASSERT_TRUE(EventsUntil([&] { return form->Record().EndPly == 2; }));
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].contains(u"gone.pgn"));
+}
+
+TEST_F(GameFiles, AFileOpensFromEveryStateTheGameCanBeIn)
+{
+    const QString path = Write(QStringLiteral("any.pgn"), "[Event \"Any\"]\n\n1. e4 e5 2. Nf3 *\n");
+    const struct {
+        const char* name;
+        std::function<void(TChessForm&)> reach;
+    } states[] = {
+        {"the computer's turn, searching",
+            [](TChessForm& form) {
+                form.PlayWhiteExecute();
+                ASSERT_TRUE(form.EnterMove(QStringLiteral("d4")));
+                ASSERT_TRUE(form.ComputersTurn());
+            }},
+        {"set-up", [](TChessForm& form) { form.BoardSetupExecute(); }},
+        {"a game that ended",
+            [](TChessForm& form) {
+                form.PlayBothExecute();
+                form.ResignExecute();
+                ASSERT_TRUE(form.GameOver());
+            }},
+        {"analysing", [](TChessForm& form) { form.AnalyseExecute(); }},
+    };
+    for (const auto& state : states) {
+        SCOPED_TRACE(state.name);
+        auto form = MakeForm();
+        state.reach(*form);
+        form->LoadGame(path);
+        EXPECT_EQ(form->Record().EndPly, 3);
+        EXPECT_EQ(form->GameMode(), TGameMode::Stopped);
+        EXPECT_FALSE(form->GameOver());
+        EXPECT_FALSE(form->StopThinkingEnabled());
+        EXPECT_EQ(engine::GetEngineState(), engine::StateIdle);
+    }
+}
+
+TEST_F(GameFiles, StopThinkingDuringADemonstrationRunsItToTheEndAndNothingElseRuns)
+{
+    const QString path = Write(QStringLiteral("demo.pgn"), "[Event \"Demo\"]\n\n1. e4 e5 2. Nf3 Nc6 3. Bb5 a6 *\n");
+    Options.OpenToEnd = true;
+    Options.FastOpen = false;
+    Options.MoveDelay = 100;
+    auto form = MakeForm();
+    int pauses = 0;
+    form->SetPauseWaiter([&](int) {
+        ++pauses;
+        // What a user might press while the moves are shown.
+        form->ExecuteCommand(TCommand::FileNew);
+        form->ExecuteCommand(TCommand::FileSave);
+        form->ExecuteCommand(TCommand::MoveStopThinking);
+    });
+    form->LoadGame(path);
+    EXPECT_EQ(pauses, 1);
+    EXPECT_EQ(form->Record().EndPly, 6);
+    EXPECT_EQ(form->Record().CurrentPly, 5);
+    EXPECT_TRUE(form->GameName() == path);
 }
 
 TEST_F(GameFiles, TypingOnTheBoardStartsAMoveOrInSetUpAPosition)
