@@ -133,13 +133,17 @@ void TChessForm::PrepareLoad()
     playKind = TPlayKind::Unset;
 }
 
-void TChessForm::SetLoadGameMode()
+TGameMode TChessForm::LoadGameMode() const
 {
     if (appMode == TAppMode::ViewGame || !Options.OpenToEnd) {
-        SetGameMode(TGameMode::Loading);
-    } else {
-        SetGameMode(Options.FastOpen ? TGameMode::QuickReplay : TGameMode::Demonstration);
+        return TGameMode::Loading;
     }
+    return Options.FastOpen ? TGameMode::QuickReplay : TGameMode::Demonstration;
+}
+
+void TChessForm::SetLoadGameMode()
+{
+    SetGameMode(LoadGameMode());
 }
 
 bool TChessForm::LoadPGN(const QString& source)
@@ -179,22 +183,15 @@ bool TChessForm::LoadPGN(const QString& source)
         }
     }
     PrepareLoad();
-    const TPgnGameTags tags = ReadPgnGameTags(lines, list, index);
-    if (!commands.EnterFENPosition(tags.setUp ? tags.fen : QString())) {
-        endStore();
-        InitGame();
-        RefreshBoard();
-        return true;
-    }
+    SetStopThinkingEnabled(true);
+    TPgnGameTags tags;
+    LoadPgnGameInto(lines, list, index, commands, *this, tags, LoadGameMode());
     GameInfo = tags.info;
     if (!tags.timeControl.isEmpty()) {
         time_control::SetGameTimeControl(Options, tags.timeControl);
     }
     RefreshPlayerLabels();
     SetGameName(source);
-    SetStopThinkingEnabled(true);
-    SetLoadGameMode();
-    FeedPgnMoves(lines, tags, commands, *this);
     endStore();
     FinaliseLoad();
     return true;

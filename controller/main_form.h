@@ -363,6 +363,8 @@ private:
     void LoadSettingsFile(const QString& fileName);
     // Ends whatever the game was doing and starts an empty record.
     void PrepareLoad();
+    // Loading shows the game from its start, a replay or demonstration at its end.
+    TGameMode LoadGameMode() const;
     void SetLoadGameMode();
     void FinaliseLoad();
     bool FileReplaceOrNew(const QString& name);
