@@ -1,0 +1,37 @@
+#include "sound/sound_thread.h"
+
+#include "sound/sound_system.h"
+
+TSoundThread::TSoundThread(TSoundSystem& sound)
+    : sound_(sound)
+{
+}
+
+TSoundThread::~TSoundThread()
+{
+    Terminate();
+}
+
+void TSoundThread::StartWorker()
+{
+    start(QThread::HighPriority);
+}
+
+void TSoundThread::Terminate()
+{
+    sound_.Queue().Stop();
+    wait();
+}
+
+bool TSoundThread::ProcessOne()
+{
+    return sound_.PlayItemFromQueue();
+}
+
+void TSoundThread::run()
+{
+    // Errors while playing are the sink's to absorb; the loop goes on.
+    while (const std::optional<QString> item = sound_.Queue().WaitAndTakeFirst()) {
+        sound_.PlayTakenItem(*item);
+    }
+}
