@@ -227,3 +227,15 @@ void NarrateStatus(TSoundSystem& sound, int level, int status, engine::Colour si
         sound.QueueSound(Options.*(entry->Effect));
     }
 }
+
+void NarrateNewState(TSoundSystem& sound, int request, const TGameRecord& record, int status)
+{
+    const int level = Options.AudioType;
+    if (request <= 1 || level <= 0) {
+        return;
+    }
+    if (request == 3) {
+        NarrateLastMove(sound, level, record);
+    }
+    NarrateStatus(sound, level, status, engine::Colour(record.SideToMove()));
+}

@@ -28,3 +28,10 @@ void NarrateLastMove(TSoundSystem& sound, int level, const TGameRecord& record);
 // agreed draw and fallen flag) in the voice its table names, given the side
 // to move in the position that has the status.
 void NarrateStatus(TSoundSystem& sound, int level, int status, engine::Colour sideToMove);
+
+// What the game flow asks for after the position changed: request 3 after a
+// move on the board (the move, then the status), 2 after setting up a
+// position (the status alone), 1 or 0 after taking back, jumping in the
+// record or applying options (nothing). Spoken at the AudioType level; the
+// window lets pending events through before it calls this.
+void NarrateNewState(TSoundSystem& sound, int request, const TGameRecord& record, int status);

@@ -166,3 +166,30 @@ TEST_F(SoundTest, ASideWithoutAVoiceQueuesBarePhraseNames)
     NarrateStatus(*sound, 2, StatusCheck, Black);
     EXPECT_EQ(sound->Queue().Items(), QStringList {QStringLiteral("check.wav")});
 }
+
+TEST_F(SoundTest, OnlyAMoveOnTheBoardOrANewSetUpIsNarrated)
+{
+    TGameRecord record;
+    record.EntryFor(0).Move = Move(Queen, {4, 1}, {8, 5});
+    record.CurrentPly = 0;
+    struct Case {
+        int AudioType;
+        int Request;
+        const char* Words;
+    };
+    const Case cases[] = {
+        {3, 3, "White Queen On d 1 To h 5 check"},
+        {2, 3, "check"},
+        {3, 2, "check"},
+        {1, 3, "+"},
+        {3, 1, ""},
+        {3, 0, ""},
+        {0, 3, ""},
+    };
+    for (const Case& c : cases) {
+        Options.AudioType = c.AudioType;
+        sound->ClearSoundQueue();
+        NarrateNewState(*sound, c.Request, record, StatusCheck);
+        EXPECT_EQ(Words(), Split(c.Words)) << "AudioType " << c.AudioType << ", request " << c.Request;
+    }
+}
