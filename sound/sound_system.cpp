@@ -35,7 +35,11 @@ TSoundSystem::TSoundSystem(std::unique_ptr<TAudioSink> sink, QString dataFolder)
         if (QCoreApplication::instance()) {
             QCoreApplication::processEvents();
         }
-        queue_.WaitUntilIdle(pumpSlice);
+        if (workerRunning_) {
+            queue_.WaitUntilIdle(pumpSlice);
+        } else {
+            PlayItemFromQueue();
+        }
     };
 }
 

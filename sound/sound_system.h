@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -74,6 +75,10 @@ public:
     // Called by the worker when it runs out of items; hides the indicator on
     // the user-interface thread.
     void NotifyIdle();
+    // The worker says when it starts and ends serving the queue. Without a
+    // running worker the waits play the queue themselves, so a wait can
+    // never outlast the sounds it waits for.
+    void setWorkerRunning(bool running) { workerRunning_ = running; }
 
 private:
     bool PlayFile(const QString& path);
@@ -84,6 +89,7 @@ private:
     TSoundQueue queue_;
     // Held while a sound plays: the sink serves one sound at a time.
     std::mutex device_;
+    std::atomic<bool> workerRunning_ {false};
     QByteArray placeImage_;
     EventPump pump_;
     IndicatorHook indicator_;

@@ -14,6 +14,8 @@ TSoundThread::~TSoundThread()
 
 void TSoundThread::StartWorker()
 {
+    // Set before the thread runs, so no wait in between plays an item itself.
+    sound_.setWorkerRunning(true);
     start(QThread::HighPriority);
 }
 
@@ -34,4 +36,5 @@ void TSoundThread::run()
     while (const std::optional<QString> item = sound_.Queue().WaitAndTakeFirst()) {
         sound_.PlayTakenItem(*item);
     }
+    sound_.setWorkerRunning(false);
 }

@@ -116,6 +116,15 @@ TEST_F(SoundSystemTest, WaitForSpeechKeepsTheWindowLiveUntilTheQueueIsDone)
     EXPECT_EQ(sink->Played().size(), 2);
 }
 
+TEST_F(SoundSystemTest, WithoutARunningWorkerTheWaitPlaysTheQueueItself)
+{
+    sound->QueueSound(Options.TakeSound);
+    sound->QueueSound(Options.ClickSound);
+    sound->WaitForSpeech();
+    EXPECT_EQ(sink->Played(), QStringList({QStringLiteral("Chomp.wav"), QStringLiteral("Click.wav")}));
+    EXPECT_FALSE(sound->Busy());
+}
+
 TEST_F(SoundSystemTest, ThePlaceAndClickSoundsFollowTheLevel)
 {
     sound->LoadPlaceSound();
