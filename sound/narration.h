@@ -24,9 +24,10 @@ void NarrateMove(TSoundSystem& sound, int level, const engine::MoveRecord& move,
 // voice of the side that made it; nothing before the first move.
 void NarrateLastMove(TSoundSystem& sound, int level, const TGameRecord& record);
 
-// Queues the sound of a game status (a MoveStatus, with the record's
-// agreed draw and fallen flag) in the voice its table names, given the side
-// to move in the position that has the status.
+// Queues the sound of a game status (a MoveStatus, or the record's agreed
+// draw and fallen flag), given the side to move in the position that has it.
+// Check, mate and resignation speak in the voice of the side that moved last,
+// stalemate and draws in that of the side to move; a fallen flag only sounds.
 void NarrateStatus(TSoundSystem& sound, int level, int status, engine::Colour sideToMove);
 
 // What the game flow asks for after the position changed: request 3 after a

@@ -5,7 +5,6 @@
 
 #include <pulse/error.h>
 #include <pulse/simple.h>
-
 #include <thread>
 
 namespace {
@@ -22,13 +21,15 @@ bool PlayOnServer(const TWaveSamples& wave, QString& failure)
         return true; // a format the server cannot take: this sound alone is skipped
     }
     int error = 0;
-    pa_simple* stream
-        = pa_simple_new(nullptr, "Chess Quarvel", PA_STREAM_PLAYBACK, nullptr, "sound", &spec, nullptr, nullptr, &error);
+    pa_simple* stream = pa_simple_new(
+        nullptr, "Chess Quarvel", PA_STREAM_PLAYBACK, nullptr, "sound", &spec, nullptr, nullptr, &error);
     if (!stream) {
         failure = QString::fromUtf8(pa_strerror(error));
         return false;
     }
-    const bool written = pa_simple_write(stream, wave.Samples.data(), wave.Samples.size() * sizeof(std::int16_t), &error) == 0
+    const bool written
+        = pa_simple_write(stream, wave.Samples.data(), wave.Samples.size() * sizeof(std::int16_t), &error)
+            == 0
         && pa_simple_drain(stream, &error) == 0;
     pa_simple_free(stream);
     if (!written) {

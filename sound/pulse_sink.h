@@ -1,8 +1,8 @@
 #pragma once
 
-#include "sound/audio_sink.h"
-
 #include <QString>
+
+#include "sound/audio_sink.h"
 
 #include <chrono>
 #include <functional>

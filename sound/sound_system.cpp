@@ -1,20 +1,24 @@
 #include "sound/sound_system.h"
 
-#include "settings/options.h"
-#include "settings/voices.h"
-#include "sound/sound_files.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
 
+#include "settings/options.h"
+#include "settings/voices.h"
+#include "sound/sound_files.h"
+
 namespace {
+
+// Phrases and effects are short; an option pointing at something huge is a
+// mistake, and reading it whole would stall the program.
+constexpr qint64 maxSoundFileBytes = qint64(64) << 20;
 
 QByteArray ReadSoundFile(const QString& path)
 {
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > maxSoundFileBytes) {
         return {};
     }
     return file.readAll();

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "sound/audio_sink.h"
-#include "sound/sound_queue.h"
-
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+
+#include "sound/audio_sink.h"
+#include "sound/sound_queue.h"
 
 #include <atomic>
 #include <functional>

@@ -4,8 +4,7 @@
 
 TSoundThread::TSoundThread(TSoundSystem& sound)
     : sound_(sound)
-{
-}
+{ }
 
 TSoundThread::~TSoundThread()
 {

@@ -1,9 +1,8 @@
 #include "sound/wave_image.h"
 
-#include <sndfile.h>
-
 #include <algorithm>
 #include <cstring>
+#include <sndfile.h>
 
 namespace {
 

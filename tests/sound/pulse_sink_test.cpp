@@ -1,10 +1,10 @@
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "sound/pulse_sink.h"
 #include "sound/wave_image.h"
 #include "support/error_log.h"
 #include "tests/sound/sound_fixture.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdlib>
 
@@ -85,6 +85,8 @@ TEST_F(NoSoundServer, SoundsPassInSilenceTakingTheirTimeWithOneLogEntry)
     EXPECT_TRUE(sink.Play(MakeWave(QByteArray(4000, '\x80'), 8000)));
     EXPECT_FALSE(sink.Play(QByteArray("no sound")));
 
-    EXPECT_EQ(waits, (std::vector<std::chrono::microseconds> {std::chrono::milliseconds(100), std::chrono::milliseconds(500)}));
+    EXPECT_EQ(waits,
+        (std::vector<std::chrono::microseconds> {
+            std::chrono::milliseconds(100), std::chrono::milliseconds(500)}));
     EXPECT_EQ(Log().count(QStringLiteral("Sound is off")), 1) << Log().toStdString();
 }

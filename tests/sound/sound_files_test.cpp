@@ -17,7 +17,8 @@ TEST(SoundFiles, OptionValuesResolveAgainstTheDataFolderOnlyWhenBare)
         {"sounds/bell.wav", "sounds/bell.wav"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ResolveSoundFile(QString::fromUtf8(c.Value), QStringLiteral("/data/")), QString::fromUtf8(c.Expected))
+        EXPECT_EQ(ResolveSoundFile(QString::fromUtf8(c.Value), QStringLiteral("/data/")),
+            QString::fromUtf8(c.Expected))
             << c.Value;
     }
 }

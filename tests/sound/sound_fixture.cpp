@@ -1,11 +1,11 @@
 #include "tests/sound/sound_fixture.h"
 
-#include "sound/wave_image.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
+
+#include "sound/wave_image.h"
 
 namespace {
 

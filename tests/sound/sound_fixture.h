@@ -1,13 +1,13 @@
 #pragma once
 
+#include <QStringList>
+#include <QTemporaryDir>
+
 #include "settings/options.h"
 #include "sound/audio_sink.h"
 #include "sound/sound_system.h"
 
-#include <QStringList>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <mutex>
 #include <ostream>

@@ -1,7 +1,7 @@
+#include <QFile>
+
 #include "sound/sound_thread.h"
 #include "tests/sound/sound_fixture.h"
-
-#include <QFile>
 
 namespace {
 
@@ -9,7 +9,8 @@ class SoundSystemTest : public SoundTest {
 protected:
     SoundSystemTest()
     {
-        for (const char* alert : {"Hand.wav", "Default.wav", "Chomp.wav", "Click.wav", "Place.wav", "pause.wav"}) {
+        for (const char* alert :
+            {"Hand.wav", "Default.wav", "Chomp.wav", "Click.wav", "Place.wav", "pause.wav"}) {
             WriteFile(data + QString::fromLatin1(alert));
         }
         for (const char* phrase : {"White", "Knight", "On"}) {
@@ -20,8 +21,7 @@ protected:
 
     void PlayAll()
     {
-        while (worker.ProcessOne()) {
-        }
+        while (worker.ProcessOne()) { }
     }
 
     TSoundThread worker {*sound};
