@@ -82,6 +82,11 @@ void TSoundSystem::QueuePause()
 void TSoundSystem::ClearSoundQueue()
 {
     queue_.Clear();
+    // A worker that was not playing finds nothing on waking and would go
+    // back to sleep with the indicator still shown.
+    if (!Busy()) {
+        NotifyIdle();
+    }
 }
 
 void TSoundSystem::PlaySoundItem(const QString& item)

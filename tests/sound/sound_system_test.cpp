@@ -93,6 +93,12 @@ TEST_F(SoundSystemTest, ClearingDropsWhatWaitsButNotWhatAlreadyPlayed)
     EXPECT_FALSE(sound->Busy());
     EXPECT_FALSE(worker.ProcessOne());
     EXPECT_EQ(sink->Played(), QStringList {QStringLiteral("White.wav")});
+
+    // Cleared before the worker took anything, the indicator still goes.
+    sound->QueuePhrase(QStringLiteral("On"));
+    indicator.clear();
+    sound->ClearSoundQueue();
+    EXPECT_EQ(indicator, QList<bool> {false});
 }
 
 TEST_F(SoundSystemTest, WaitForSpeechKeepsTheWindowLiveUntilTheQueueIsDone)
