@@ -3,6 +3,9 @@
 #include "sound/sound_thread.h"
 #include "tests/sound/sound_fixture.h"
 
+#include <future>
+#include <thread>
+
 namespace {
 
 class SoundSystemTest : public SoundTest {
@@ -177,4 +180,49 @@ TEST_F(SoundSystemTest, TheRunningWorkerServesTheQueueUntilItIsTerminated)
         EXPECT_EQ(played[i], i % 2 == 0 ? u"White.wav" : u"On.wav") << i;
     }
     EXPECT_FALSE(worker.isRunning());
+}
+
+namespace {
+
+// Holds the take sound in play until the test lets it end.
+class TGatedSink : public TRecordingSink {
+public:
+    bool Play(const QByteArray& wav) override
+    {
+        if (MarkerOf(wav) == "Chomp.wav") {
+            started.set_value();
+            release.get_future().wait();
+        }
+        return TRecordingSink::Play(wav);
+    }
+
+    std::promise<void> started;
+    std::promise<void> release;
+};
+
+} // namespace
+
+TEST_F(SoundSystemTest, ThePlaceSoundWaitsForTheSoundPlayingWithTheWindowLive)
+{
+    auto gated = std::make_unique<TGatedSink>();
+    TGatedSink& device = *gated;
+    TSoundSystem system(std::move(gated), data);
+    TSoundThread thread(system);
+    thread.StartWorker();
+    system.QueueSound(Options.TakeSound);
+    device.started.get_future().wait();
+
+    int pumped = 0;
+    system.setEventPump([&] {
+        if (pumped++ == 0) {
+            device.release.set_value();
+        }
+        std::this_thread::yield();
+    });
+    system.LoadPlaceSound();
+    system.PlayPlaceSound(1);
+    thread.Terminate();
+
+    EXPECT_GE(pumped, 1);
+    EXPECT_EQ(device.Played(), QStringList({QStringLiteral("Chomp.wav"), QStringLiteral("Place.wav")}));
 }
