@@ -16,6 +16,8 @@ packages=(
   fonts-freefont-ttf fonts-dejavu-core fonts-symbola
   # fontforge's Python module, which builds the figurine diagram font
   python3-fontforge
+  # reading WAV files and playing them through the sound server
+  libsndfile1-dev libpulse-dev
   # a virtual display for looking at the program without a screen
   xvfb xauth
 )
