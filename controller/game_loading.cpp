@@ -183,15 +183,16 @@ bool TChessForm::LoadPGN(const QString& source)
         }
     }
     PrepareLoad();
-    SetStopThinkingEnabled(true);
     TPgnGameTags tags;
-    LoadPgnGameInto(lines, list, index, commands, *this, tags, LoadGameMode());
-    GameInfo = tags.info;
-    if (!tags.timeControl.isEmpty()) {
-        time_control::SetGameTimeControl(Options, tags.timeControl);
-    }
-    RefreshPlayerLabels();
-    SetGameName(source);
+    LoadPgnGameInto(lines, list, index, commands, *this, tags, LoadGameMode(), [this, &source](const TPgnGameTags& read) {
+        GameInfo = read.info;
+        if (!read.timeControl.isEmpty()) {
+            time_control::SetGameTimeControl(Options, read.timeControl);
+        }
+        RefreshPlayerLabels();
+        SetGameName(source);
+        SetStopThinkingEnabled(true);
+    });
     endStore();
     FinaliseLoad();
     return true;

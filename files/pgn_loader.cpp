@@ -110,7 +110,8 @@ TFeedResult FeedPgnMoves(
 }
 
 TFeedResult LoadPgnGameInto(const QStringList& lines, const TPgnGameList& list, int index,
-    TRecordCommands& commands, TRecordHost& host, TPgnGameTags& tags, TGameMode loadMode)
+    TRecordCommands& commands, TRecordHost& host, TPgnGameTags& tags, TGameMode loadMode,
+    const std::function<void(const TPgnGameTags&)>& started)
 {
     if (index < 0 || index >= list.games.size()) {
         return {};
@@ -123,6 +124,9 @@ TFeedResult LoadPgnGameInto(const QStringList& lines, const TPgnGameList& list, 
         // it would not fit any other, so the game stays empty.
         commands.EnterFENPosition({});
         return {0, true};
+    }
+    if (started) {
+        started(tags);
     }
     host.SetGameMode(loadMode);
     return FeedPgnMoves(lines, tags, commands, host);

@@ -8,6 +8,8 @@
 #include "files/pgn_game_list.h"
 #include "record/game_modes.h"
 
+#include <functional>
+
 class TRecordCommands;
 class TRecordHost;
 
@@ -44,7 +46,8 @@ TFeedResult FeedPgnMoves(
 // the given load mode, then the movetext. A FEN that cannot start a game
 // shows its message and leaves an empty game from the standard position
 // (stoppedEarly). An index outside the list changes nothing. The tags read
-// are handed back for the game information and the clocks.
+// are handed back, and to `started` once the game has begun and before its
+// moves are read, so a window shows the players while the moves come.
 TFeedResult LoadPgnGameInto(const QStringList& lines, const TPgnGameList& list, int index,
     TRecordCommands& commands, TRecordHost& host, TPgnGameTags& tags,
-    TGameMode loadMode = TGameMode::Loading);
+    TGameMode loadMode = TGameMode::Loading, const std::function<void(const TPgnGameTags&)>& started = {});

@@ -358,6 +358,9 @@ TEST_F(GameFiles, StopThinkingDuringADemonstrationRunsItToTheEndAndNothingElseRu
     int pauses = 0;
     form->SetPauseWaiter([&](int) {
         ++pauses;
+        // The players and the file are shown while the moves come.
+        EXPECT_EQ(GameInfo.Event, u"Demo");
+        EXPECT_EQ(form->GameName(), path);
         // What a user might press while the moves are shown.
         form->ExecuteCommand(TCommand::FileNew);
         form->ExecuteCommand(TCommand::FileSave);
