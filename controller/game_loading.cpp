@@ -26,13 +26,6 @@
 
 using namespace engine;
 
-namespace {
-
-// How many leading bytes of a file tell what it is.
-constexpr qint64 HeadSize = 128;
-
-} // namespace
-
 void TChessForm::LoadGame(const QString& fileName)
 {
     if (busyDepth > 0) {
@@ -52,19 +45,19 @@ void TChessForm::LoadGame(const QString& fileName)
     QString clipboardText;
     if (clipboard) {
         clipboardText = QApplication::clipboard()->text();
-        head = clipboardText.left(HeadSize - 1).toUtf8();
+        head = ClipboardHead(clipboardText);
     } else {
         const QFileInfo info(fileName);
         if (!info.exists()) {
             ErrorMessage(msg::GameFileMissing, fileName);
             return;
         }
-        QFile file(fileName);
-        if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+        const std::optional<QByteArray> read = info.isDir() ? std::nullopt : ReadFileHead(fileName);
+        if (!read) {
             ErrorMessage(msg::FileUnreadable, fileName);
             return;
         }
-        head = file.read(HeadSize);
+        head = *read;
     }
     const TLoadKind kind = RecogniseGame(head, clipboard ? TFileType::Other : FileTypeOf(fileName), clipboard);
     if (kind == TLoadKind::Unknown || (clipboard && kind == TLoadKind::Settings)) {
