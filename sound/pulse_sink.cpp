@@ -13,16 +13,16 @@ namespace {
 // drain makes the call return only when the sound has been heard.
 bool PlayOnServer(const TWaveSamples& wave, QString& failure)
 {
-    pa_sample_spec spec {};
-    spec.format = PA_SAMPLE_S16NE;
-    spec.rate = static_cast<std::uint32_t>(wave.Rate);
-    spec.channels = static_cast<std::uint8_t>(wave.Channels);
-    if (!pa_sample_spec_valid(&spec)) {
+    pa_sample_spec sample {};
+    sample.format = PA_SAMPLE_S16NE;
+    sample.rate = static_cast<std::uint32_t>(wave.Rate);
+    sample.channels = static_cast<std::uint8_t>(wave.Channels);
+    if (!pa_sample_spec_valid(&sample)) {
         return true; // a format the server cannot take: this sound alone is skipped
     }
     int error = 0;
     pa_simple* stream = pa_simple_new(
-        nullptr, "Chess Quarvel", PA_STREAM_PLAYBACK, nullptr, "sound", &spec, nullptr, nullptr, &error);
+        nullptr, "Chess Quarvel", PA_STREAM_PLAYBACK, nullptr, "sound", &sample, nullptr, nullptr, &error);
     if (!stream) {
         failure = QString::fromUtf8(pa_strerror(error));
         return false;
