@@ -112,13 +112,13 @@ bool SendMail(const TMailMessage& message, QString* error)
     const QString path = mailProgram.contains(u'/') ? QFileInfo(mailProgram).absoluteFilePath()
                                                     : QStandardPaths::findExecutable(mailProgram);
     if (path.isEmpty() || !QFileInfo(path).isExecutable()) {
-        return fail(QStringLiteral("The game cannot be sent: the program %1, which hands messages to the "
-                                   "mail program, is not installed (it comes with the package xdg-utils).")
+        return fail(QStringLiteral("the program %1, which hands messages to the mail program, is not "
+                                   "installed (it comes with the package xdg-utils).")
                         .arg(mailProgram));
     }
     if (!QProcess::startDetached(path, MailArguments(message))) {
         return fail(
-            QStringLiteral("The game cannot be sent: the program %1 could not be started.").arg(path));
+            QStringLiteral("the program %1 could not be started.").arg(path));
     }
     return true;
 }

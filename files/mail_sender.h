@@ -41,8 +41,9 @@ QString MailLink(const TMailMessage& message);
 QStringList MailArguments(const TMailMessage& message);
 
 // Starts xdg-email with the message, never through a shell. False with the
-// reason in *error (when given) when the program is missing or cannot be
-// started; what the mail program then does is its own affair.
+// reason in *error (when given, a phrase to follow "could not be handed to
+// a mail program:") when the program is missing or cannot be started; what
+// the mail program then does is its own affair.
 bool SendMail(const TMailMessage& message, QString* error);
 
 // The program SendMail starts ("xdg-email"); tests point it elsewhere.
