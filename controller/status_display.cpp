@@ -11,6 +11,7 @@
 #include "settings/message_catalog.h"
 #include "settings/messages.h"
 #include "settings/options.h"
+#include "sound/position_narration.h"
 #include "view/board_panel.h"
 #include "view/move_list.h"
 #include "view/status_panel.h"
@@ -192,6 +193,7 @@ void TChessForm::UpdateTurnStatus()
 // stays empty and only the position box is written.
 void TChessForm::BuildNarration()
 {
+    statusPanel->NarrateMemo()->setPlainText(PositionNarration(record, GameInfo.Opening, gameOver).join(u'\n'));
     statusPanel->LayoutMemo()->setPlainText(FormatMessage(msg::FenLine, BoardCurrentFEN(record)));
 }
 
