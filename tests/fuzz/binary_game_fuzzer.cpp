@@ -23,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qsizetype record = form == TBinaryForm::A ? 12 : 13;
     Check(moves.size() <= std::max<qsizetype>(0, static_cast<qsizetype>(size) - header) / record);
 
-    TGameRecord game;
-    fuzzing::TFuzzHost host(game);
+    fuzzing::TFuzzHost host;
+    TGameRecord& game = host.record;
     host.commands.RestartGame(0);
     game.StartFromPosition(nullptr, nullptr);
-    host.mode = TGameMode::Loading;
+    host.SetGameMode(TGameMode::Loading);
     const TFeedResult fed = FeedBinaryMoves(moves, host.commands, host);
     Check(fed.plies <= moves.size() && fed.plies == game.EndPly);
     Check(fuzzing::ShownMessages() == (fed.stoppedEarly ? 1 : 0));

@@ -4,6 +4,7 @@
 // back with the same moves and comments.
 #include <QStringList>
 
+#include "engine/engine_interface.h"
 #include "files/native_file.h"
 #include "files/text_store.h"
 #include "record/notation_writer.h"
@@ -59,7 +60,7 @@ TFeedResult Load(TFuzzHost& host, const TStart& start, const QStringList& lines)
     host.commands.RestartGame(start.startPly);
     host.record.StartFromPosition(
         start.fromBoard ? &start.board : nullptr, start.fromBoard ? &start.state : nullptr);
-    host.mode = TGameMode::Loading;
+    host.SetGameMode(TGameMode::Loading);
     const TFeedResult fed = FeedNativeMoves(lines, host.commands, host);
     host.commands.StoreComment(true);
     return fed;
@@ -101,8 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckFirstPass(game, lines);
 
     const TStart start = StartOf(game);
-    TGameRecord first;
-    TFuzzHost host(first);
+    TFuzzHost host;
+    TGameRecord& first = host.record;
     const TFeedResult fed = Load(host, start, lines);
     Check(fed.plies == first.EndPly - first.StartPly);
     if (fed.stoppedEarly) {
@@ -110,8 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     fuzzing::AnswerMessagesAtOnce();
-    TGameRecord second;
-    TFuzzHost again(second);
+    TFuzzHost again;
+    TGameRecord& second = again.record;
     const TFeedResult refed = Load(again, start, Written(first, start));
     Check(!refed.stoppedEarly && fuzzing::ShownMessages() == 0);
     CheckSameGame(first, second);
