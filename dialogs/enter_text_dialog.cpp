@@ -1,11 +1,9 @@
 #include "dialogs/enter_text_dialog.h"
 
 #include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_help.h"
@@ -38,20 +36,7 @@ TEnterMoveDlg::TEnterMoveDlg(QWidget* parent)
     edit->installEventFilter(this);
     layout->addWidget(edit);
 
-    auto* buttons = new QDialogButtonBox(this);
-    const auto addButton
-        = [buttons](const char* name, const QString& caption, QDialogButtonBox::ButtonRole role) {
-              QPushButton* button = buttons->addButton(caption, role);
-              button->setObjectName(QLatin1String(name));
-              return button;
-          };
-    addButton("OKBtn", tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    addButton("CancelBtn", tr("Cancel"), QDialogButtonBox::RejectRole);
-    QPushButton* help = addButton("HelpBtn", tr("&Help"), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(helpContext); });
-    layout->addWidget(buttons);
+    AddOkCancelHelp(*this, *layout, [this] { emit helpRequested(helpContext); });
     // Only the buttons are translated here: the caption and the heading are
     // the caller's, who takes them from the language file's messages.
     TranslateForm(this);

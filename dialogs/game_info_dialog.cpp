@@ -1,13 +1,11 @@
 #include "dialogs/game_info_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_help.h"
@@ -200,20 +198,7 @@ TInfoDlg::TInfoDlg(QWidget* parent)
         setTabOrder(order[i - 1], order[i]);
     }
 
-    auto* buttons = new QDialogButtonBox(this);
-    const auto addButton
-        = [buttons](const char* name, const QString& caption, QDialogButtonBox::ButtonRole role) {
-              QPushButton* button = buttons->addButton(caption, role);
-              button->setObjectName(QLatin1String(name));
-              return button;
-          };
-    addButton("OKBtn", tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    addButton("CancelBtn", tr("Cancel"), QDialogButtonBox::RejectRole);
-    QPushButton* help = addButton("HelpBtn", tr("&Help"), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(HelpContext); });
-    layout->addWidget(buttons);
+    AddOkCancelHelp(*this, *layout, [this] { emit helpRequested(HelpContext); });
     TranslateForm(this);
 }
 

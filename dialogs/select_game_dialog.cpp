@@ -1,10 +1,8 @@
 #include "dialogs/select_game_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListView>
-#include <QPushButton>
 #include <QStringListModel>
 #include <QVBoxLayout>
 
@@ -16,14 +14,6 @@
 namespace {
 
 TGameChooser gameChooser;
-
-QPushButton* AddButton(
-    QDialogButtonBox* box, const char* name, const QString& caption, QDialogButtonBox::ButtonRole role)
-{
-    QPushButton* button = box->addButton(caption, role);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
 
 } // namespace
 
@@ -55,14 +45,7 @@ TSelectDlg::TSelectDlg(QWidget* parent)
     keepLibrary->setObjectName(QStringLiteral("KeepLibraryBox"));
     layout->addWidget(keepLibrary);
 
-    auto* buttons = new QDialogButtonBox(this);
-    AddButton(buttons, "OKBtn", tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    AddButton(buttons, "CancelBtn", tr("Cancel"), QDialogButtonBox::RejectRole);
-    QPushButton* help = AddButton(buttons, "HelpBtn", tr("&Help"), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { emit helpRequested(HelpContext); });
-    layout->addWidget(buttons);
+    AddOkCancelHelp(*this, *layout, [this] { emit helpRequested(HelpContext); });
     list->setFocus();
     TranslateForm(this);
 }
